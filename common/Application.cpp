@@ -1,0 +1,7 @@
+#include "Application.h"
+
+namespace {
+TApplication theApplication;
+}
+
+TApplication* Application = &theApplication;

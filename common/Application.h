@@ -1,0 +1,43 @@
+#pragma once
+// The application object's message pump. Long passes call ProcessMessages at
+// the head of every loop iteration; the window installs a hook that lets Qt
+// handle pending events, tests install one that counts.
+#include <cstdint>
+#include <functional>
+
+class TApplication {
+public:
+    using Hook = std::function<void()>;
+
+    void ProcessMessages()
+    {
+        ++pumps_;
+        if (hook_)
+            hook_();
+    }
+
+    // Returns the hook that was installed before.
+    Hook SetProcessMessagesHook(Hook hook)
+    {
+        std::swap(hook, hook_);
+        return hook;
+    }
+
+    std::uint64_t PumpCount() const { return pumps_; }
+
+private:
+    std::uint64_t pumps_ = 0;
+    Hook hook_;
+};
+
+extern TApplication* Application;
+
+// Counts the pumps made while it lives (for tests and the benchmark).
+class PumpCounter {
+public:
+    PumpCounter() : start_(Application->PumpCount()) {}
+    std::uint64_t Count() const { return Application->PumpCount() - start_; }
+
+private:
+    std::uint64_t start_;
+};
