@@ -1,0 +1,27 @@
+#pragma once
+// What a rendering job needs of the window: the memo, the preview, the
+// Format List, the AutoColor flag, the region markers and the list upkeep.
+// The window implements it; tests can hand a job a small fake instead.
+#include "StringList.h"
+#include "UnicodeString.h"
+
+class TRichEdit;
+
+class TRenderView {
+public:
+    virtual ~TRenderView() = default;
+
+    // Appends one line to the result memo.
+    virtual void MemoAdd(const UnicodeString& line) = 0;
+    // The preview control.
+    virtual TRichEdit& Preview() = 0;
+    // The Format List (str).
+    virtual TStrings& FormatList() = 0;
+    // AutoColor ticked (colortype).
+    virtual bool ColorType() const = 0;
+    // Region markers NBL and NBR.
+    virtual UnicodeString LeadMarker() const = 0;
+    virtual UnicodeString BracketMarker() const = 0;
+    // Shifts the recorded entries after a deletion of length units at pos.
+    virtual void UpdateFormatList(int pos, int length) = 0;
+};
