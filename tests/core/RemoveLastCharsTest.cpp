@@ -1,0 +1,75 @@
+#include "ColorParser.h"
+#include "OpCheck.h"
+
+namespace {
+
+using namespace tt;
+
+const std::u16string EndCodes = u"\x02\x03\x0F\x1D\x1E\x1F";
+
+TEST(RemoveLastChars, StripsTheClosingRunOfCodes)
+{
+    const OpCase cases[] = {
+        {T({}), T({}), 1},
+        {T({B, C, R}), T({}), 3},
+        {T({"word", B, C, R}), T({"word"}), 3},
+        // The pass order decides only how many passes.
+        {T({"word", R, B}), T({"word"}), 1},
+        {T({"word", B, R}), T({"word"}), 2},
+        {T({"a", R, U, S, I, C, B}), T({"a"}), 1},
+        {T({"a", B, C, I, S, U, R}), T({"a"}), 6},
+        {T({"a", R, R, R}), T({"a"}), 3},
+    };
+    for (const auto& c : cases)
+        CheckOp(TColorParser::RemoveLastChars, c);
+}
+
+TEST(RemoveLastChars, EndsAtTheFirstOtherCharacter)
+{
+    const OpCase cases[] = {
+        {T({C, "04", "word", C, "04"}), T({C, "04", "word", C, "04"}), 1},
+        {T({"word", C, "04", B}), T({"word", C, "04"}), 1},
+        {T({"word", C}), T({"word"}), 1},
+        {T({"word", C, "04", C}), T({"word", C, "04"}), 1},
+        {T({"a", B, G, B}), T({"a", B, G}), 1},
+        {T({"a", 0x04, B}), T({"a", 0x04}), 1},
+        {T({"a", 0x09, U}), T({"a", 0x09}), 1},
+        {T({"word ", B}), T({"word "}), 1},
+        {T({B, "a"}), T({B, "a"}), 1},
+        {T({"a", B, "b", U}), T({"a", B, "b"}), 1},
+        // A surrogate pair before the codes survives the two reversals.
+        {T({0xD83D, 0xDE00, B}), T({0xD83D, 0xDE00}), 1},
+    };
+    for (const auto& c : cases)
+        CheckOp(TColorParser::RemoveLastChars, c);
+}
+
+// The input without its longest ending made of the six codes.
+UnicodeString TrimEndCodes(const UnicodeString& s)
+{
+    std::u16string r = s.str();
+    while (!r.empty() && EndCodes.find(r.back()) != std::u16string::npos)
+        r.pop_back();
+    return UnicodeString(std::move(r));
+}
+
+TEST(RemoveLastChars, RemovesExactlyTheLongestEndingOfItsCodes)
+{
+    std::mt19937 rng(11);
+    const std::u16string tail = EndCodes + u"\x0E\x04a";
+    for (int i = 0; i < 5000; ++i) {
+        const UnicodeString line = RandomLine(rng, SurrogateAlphabet, 30) + RandomLine(rng, i % 2 ? EndCodes : tail, 20);
+        ASSERT_EQ(TColorParser::RemoveLastChars(line), TrimEndCodes(line)) << Printable(line);
+    }
+}
+
+TEST(RemoveLastChars, LongLines)
+{
+    std::mt19937 rng(3);
+    const UnicodeString codes = RandomLine(rng, EndCodes, 50000);
+    EXPECT_EQ(TColorParser::RemoveLastChars(codes), T({}));
+    const UnicodeString line = RandomLine(rng, SurrogateAlphabet, 50000) + codes;
+    EXPECT_EQ(TColorParser::RemoveLastChars(line), TrimEndCodes(line));
+}
+
+} // namespace
