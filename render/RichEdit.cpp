@@ -1,8 +1,32 @@
 #include "RichEdit.h"
 
 #include <QPalette>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
-TRichEdit::TRichEdit(QWidget* parent) : QTextEdit(parent)
+#include <algorithm>
+
+namespace {
+
+// The document would split a line at these; inside one line they are shown
+// as a line separator (breaks) or a replacement character (frame marks).
+QString OneLine(const UnicodeString& line)
+{
+    QString s(reinterpret_cast<const QChar*>(line.str().data()), line.Length());
+    for (QChar& c : s) {
+        const char16_t u = c.unicode();
+        if (u == u'\r' || u == u'\n' || u == 0x2029)
+            c = QChar(QChar::LineSeparator);
+        else if (u == 0xFDD0 || u == 0xFDD1)
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return s;
+}
+
+} // namespace
+
+TRichEdit::TRichEdit(QWidget* parent) : QTextEdit(parent), sel_(document())
 {
     setReadOnly(true);
     setUndoRedoEnabled(false);
@@ -26,3 +50,119 @@ void TRichEdit::SetFontColor(const QColor& color)
     p.setColor(QPalette::Text, color);
     setPalette(p);
 }
+
+int TRichEdit::FontSize() const
+{
+    const QFont f = font();
+    if (f.pointSizeF() > 0)
+        return qRound(f.pointSizeF());
+    if (f.pixelSize() > 0)
+        return qRound(f.pixelSize() * 72.0 / logicalDpiY());
+    return 0;
+}
+
+TFontStyles TRichEdit::FontStyle() const
+{
+    const QFont f = font();
+    return (f.bold() ? fsBold : 0u) | (f.italic() ? fsItalic : 0u) | (f.underline() ? fsUnderline : 0u) |
+           (f.strikeOut() ? fsStrikeOut : 0u);
+}
+
+int TRichEdit::LinesCount() const { return document()->isEmpty() ? 0 : document()->blockCount(); }
+
+void TRichEdit::LinesAdd(const UnicodeString& line)
+{
+    QTextCursor c(document());
+    c.movePosition(QTextCursor::End);
+    // A new line starts plain, not in the look of the character before it.
+    const QTextCharFormat plain;
+    if (!document()->isEmpty())
+        c.insertBlock(QTextBlockFormat(), plain);
+    c.insertText(OneLine(line), plain);
+}
+
+int TRichEdit::TextLength() const
+{
+    const QTextDocument* d = document();
+    return d->isEmpty() ? 0 : d->characterCount() + d->blockCount();
+}
+
+int TRichEdit::Clamp(std::int64_t position) const
+{
+    const std::int64_t last = document()->characterCount() - 1;
+    return static_cast<int>(std::clamp<std::int64_t>(position, 0, last));
+}
+
+int TRichEdit::SelStart() const { return sel_.selectionStart(); }
+
+void TRichEdit::SetSelStart(int start) { sel_.setPosition(Clamp(start)); }
+
+int TRichEdit::SelLength() const { return sel_.selectionEnd() - sel_.selectionStart(); }
+
+void TRichEdit::SetSelLength(int length)
+{
+    const int start = sel_.selectionStart();
+    sel_.setPosition(start);
+    sel_.setPosition(Clamp(std::int64_t{start} + std::max(length, 0)), QTextCursor::KeepAnchor);
+}
+
+void TRichEdit::ClearSelection()
+{
+    sel_.clearSelection();
+    // The caret follows, so the view shows where the formatting ended.
+    setTextCursor(sel_);
+}
+
+void TRichEdit::SelectAll()
+{
+    sel_.select(QTextCursor::Document);
+    selectAll();
+}
+
+void TRichEdit::MergeSelection(const QTextCharFormat& format)
+{
+    if (sel_.hasSelection())
+        sel_.mergeCharFormat(format);
+}
+
+void TRichEdit::SetSelColor(const QColor& color)
+{
+    QTextCharFormat f;
+    f.setForeground(color);
+    MergeSelection(f);
+}
+
+void TRichEdit::SetSelSize(int points)
+{
+    if (points <= 0)
+        return;
+    QTextCharFormat f;
+    f.setFontPointSize(points);
+    MergeSelection(f);
+}
+
+void TRichEdit::SetSelStyle(TFontStyles styles)
+{
+    QTextCharFormat f;
+    f.setFontWeight((styles & fsBold) ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(styles & fsItalic);
+    f.setFontUnderline(styles & fsUnderline);
+    f.setFontStrikeOut(styles & fsStrikeOut);
+    MergeSelection(f);
+}
+
+void TRichEdit::SetSelStyleOn(TFontStyle style, bool on)
+{
+    QTextCharFormat f;
+    switch (style) {
+    case fsBold: f.setFontWeight(on ? QFont::Bold : QFont::Normal); break;
+    case fsItalic: f.setFontItalic(on); break;
+    case fsUnderline: f.setFontUnderline(on); break;
+    case fsStrikeOut: f.setFontStrikeOut(on); break;
+    }
+    MergeSelection(f);
+}
+
+TRichEdit::UpdateBlock::UpdateBlock(TRichEdit& edit) : cursor_(edit.document()) { cursor_.beginEditBlock(); }
+
+TRichEdit::UpdateBlock::~UpdateBlock() { cursor_.endEditBlock(); }

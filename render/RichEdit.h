@@ -1,8 +1,17 @@
 #pragma once
-// The preview: a read-only rich-text control over QTextEdit.
+// The preview: a read-only rich-text control over QTextEdit, with the
+// line list, text length, selection and selection attributes of the
+// platform's rich edit. Selection positions count UTF-16 units and one per
+// line break; out-of-range selections are clamped, never refused.
+#include "UnicodeString.h"
+
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <cstdint>
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using TFontStyles = unsigned;
 
 class TRichEdit : public QTextEdit {
     Q_OBJECT
@@ -15,4 +24,54 @@ public:
     // Colour of the control's font: the colour of text without one of its own.
     QColor FontColor() const;
     void SetFontColor(const QColor& color);
+    // Point size and style set of the control's font.
+    int FontSize() const;
+    TFontStyles FontStyle() const;
+
+    // Lines.Count and Lines.Add: the line is appended as one new line in the
+    // control's own look; line breaks inside it do not split it. An empty
+    // first line leaves the control empty (the renderer never adds one).
+    int LinesCount() const;
+    void LinesAdd(const UnicodeString& line);
+    // Length of Text, where every line is followed by CR LF.
+    int TextLength() const;
+
+    // SelStart collapses the selection there; SelLength extends it from
+    // SelStart. A negative length selects nothing. The selection is the
+    // control's own, kept apart from the caret so that formatting many runs
+    // does not scroll and lay out the view at every step; SelectAll and
+    // ClearSelection show it.
+    int SelStart() const;
+    void SetSelStart(int start);
+    int SelLength() const;
+    void SetSelLength(int length);
+    // Deselects; the control is read-only, so no text goes.
+    void ClearSelection();
+    void SelectAll();
+
+    // SelAttributes: each call changes only its own property on every
+    // selected character; an empty selection changes nothing.
+    void SetSelColor(const QColor& color);
+    void SetSelSize(int points);
+    // All four styles at once.
+    void SetSelStyle(TFontStyles styles);
+    // One style added or removed, the others left as each character has them.
+    void SetSelStyleOn(TFontStyle style, bool on);
+
+    // Holds back relayout while many selections are formatted in a row.
+    class UpdateBlock {
+    public:
+        explicit UpdateBlock(TRichEdit& edit);
+        ~UpdateBlock();
+        UpdateBlock(const UpdateBlock&) = delete;
+        UpdateBlock& operator=(const UpdateBlock&) = delete;
+
+    private:
+        QTextCursor cursor_;
+    };
+
+private:
+    QTextCursor sel_;
+    int Clamp(std::int64_t position) const;
+    void MergeSelection(const QTextCharFormat& format);
 };

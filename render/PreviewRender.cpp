@@ -1,0 +1,143 @@
+#include "PreviewRender.h"
+
+#include "Codes.h"
+#include "Color.h"
+#include "FormatList.h"
+#include "Int32.h"
+#include "RichEdit.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::uint32_t LeadColor = 0xFF0000;    // blue
+constexpr std::uint32_t BracketColor = 0x0000FF; // red
+constexpr std::uint32_t WhiteColor = 0xFFFFFF;
+constexpr std::uint32_t BlackColor = 0x000000;
+
+// Selects count units from start.
+void Select(TRichEdit& rtf, int start, int count)
+{
+    rtf.SetSelStart(start);
+    rtf.SetSelLength(count);
+}
+
+void SetColorAndSize(TRichEdit& rtf, const QColor& color)
+{
+    rtf.SetSelColor(color);
+    rtf.SetSelSize(rtf.FontSize());
+}
+
+// Adds the style when its flag is down, removes it when up; flips the flag.
+void Toggle(TRichEdit& rtf, TFontStyle style, bool& flag)
+{
+    rtf.SetSelStyleOn(style, !flag);
+    flag = !flag;
+}
+
+const std::array<UnicodeString, 16>& ColorNames()
+{
+    static const std::array<UnicodeString, 16> names = [] {
+        std::array<UnicodeString, 16> n;
+        for (std::size_t i = 0; i < n.size(); ++i)
+            n[i] = ColorTable[i].formatName;
+        return n;
+    }();
+    return names;
+}
+
+// AutoColor: white runs turn black on a light background, black runs white
+// on a dark one.
+std::uint32_t AutoColor(bool white, std::uint32_t background)
+{
+    const int sum = static_cast<int>((background & 0xFF) + ((background >> 8) & 0xFF) + ((background >> 16) & 0xFF));
+    if (white)
+        return sum > 600 ? BlackColor : WhiteColor;
+    return sum < 80 ? WhiteColor : BlackColor;
+}
+
+void ApplyName(TRichEdit& rtf, const UnicodeString& Col, bool colortype, StyleToggles& t)
+{
+    static const UnicodeString clNoColor("clNoColor"), clNoStyle("clNoStyle"), bold("bold"), clUnderline("clUnderline"), clItalic("clItalic"),
+        clStrikeout("clStrikeout"), clTerminate("clTerminate");
+
+    const auto& names = ColorNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (Col != names[i])
+            continue;
+        std::uint32_t color = ColorTable[i].color;
+        if (colortype && (color == WhiteColor || color == BlackColor))
+            color = AutoColor(color == WhiteColor, TColorFromColor(rtf.Color()));
+        SetColorAndSize(rtf, ColorFromTColor(color));
+        return;
+    }
+    if (Col == clNoColor) {
+        SetColorAndSize(rtf, rtf.FontColor());
+    } else if (Col == clNoStyle) {
+        for (TFontStyle s : {fsBold, fsUnderline, fsItalic, fsStrikeOut})
+            rtf.SetSelStyleOn(s, false);
+        t = StyleToggles{};
+    } else if (Col == bold) {
+        Toggle(rtf, fsBold, t.bold);
+    } else if (Col == clUnderline) {
+        Toggle(rtf, fsUnderline, t.underline);
+    } else if (Col == clItalic) {
+        Toggle(rtf, fsItalic, t.italic);
+    } else if (Col == clStrikeout) {
+        Toggle(rtf, fsStrikeOut, t.strikeout);
+    } else if (Col == clTerminate) {
+        SetColorAndSize(rtf, rtf.FontColor());
+        for (TFontStyle s : {fsBold, fsUnderline, fsItalic, fsStrikeOut})
+            rtf.SetSelStyleOn(s, false);
+        t = StyleToggles{};
+    }
+    // Any other name leaves the run as it is.
+}
+
+} // namespace
+
+void AppendLine(TRichEdit& rtf, const UnicodeString& line)
+{
+    rtf.ClearSelection();
+    rtf.LinesAdd(line);
+}
+
+void PaintLeadRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL)
+{
+    const int p = line.Pos(NBL);
+    Select(rtf, offset, p - 1);
+    SetColorAndSize(rtf, ColorFromTColor(LeadColor));
+    rtf.SetSelStyle(0);
+}
+
+void PaintBracketRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL,
+                        const UnicodeString& NBR)
+{
+    const int p = line.Pos(NBL);
+    const int q = line.Pos(NBR + UnicodeString(" "));
+    Select(rtf, Sub32(Add32(offset, p), 1), Sub32(Add32(q, 1), p));
+    SetColorAndSize(rtf, ColorFromTColor(BracketColor));
+    rtf.SetSelStyle(0);
+}
+
+void PaintBodyRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBR)
+{
+    const int q = line.Pos(NBR + UnicodeString(" "));
+    Select(rtf, Add32(offset, q), line.Length() - q);
+    rtf.SetSelStyle(rtf.FontStyle());
+    SetColorAndSize(rtf, rtf.FontColor());
+}
+
+void ApplyFormatList(TRichEdit& rtf, const TStrings& list, const UnicodeString& Buff, int offset, bool colortype,
+                     StyleToggles& toggles)
+{
+    TRichEdit::UpdateBlock block(rtf);
+    for (int a = 0; a < list.Count(); ++a) {
+        const FormatEntry e = SplitEntry(list.Get(a));
+        const UnicodeString Next = e.Next == OpenEnd ? UnicodeString(Buff.Length() + 1) : e.Next;
+        const int start = Sub32(Add32(e.Start.ToInt(), offset), 1);
+        const int next = Add32(Next.ToInt(), offset);
+        Select(rtf, start, Sub32(next, start));
+        ApplyName(rtf, e.Col, colortype, toggles);
+    }
+}

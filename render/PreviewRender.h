@@ -1,0 +1,36 @@
+#pragma once
+// Putting a cleaned line into the preview: the append, the three fixed
+// regions split at the lead and bracket markers, and the apply loop that
+// gives every Format List run its colour or style.
+#include "StringList.h"
+#include "UnicodeString.h"
+
+#include <cstdint>
+
+class TRichEdit;
+
+// Which of the four styles the apply loop last added; carried from entry
+// to entry through one list.
+struct StyleToggles {
+    bool bold = false;
+    bool underline = false;
+    bool italic = false;
+    bool strikeout = false;
+};
+
+// Deselects and appends the line as the preview's new last line.
+void AppendLine(TRichEdit& rtf, const UnicodeString& line);
+
+// The regions of the line appended at preview position offset:
+// lead (blue) before the first NBL, bracket (red) from it through the first
+// NBR + " ", body (the preview font) after that.
+void PaintLeadRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL);
+void PaintBracketRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL,
+                        const UnicodeString& NBR);
+void PaintBodyRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBR);
+
+// Colours and styles every entry's run, counted from offset; the open end
+// reaches one past the end of Buff. An entry that does not convert ends the
+// loop with EConvertError; the entries before it keep their effect.
+void ApplyFormatList(TRichEdit& rtf, const TStrings& list, const UnicodeString& Buff, int offset, bool colortype,
+                     StyleToggles& toggles);

@@ -1,0 +1,189 @@
+#include "RenderTestSupport.h"
+
+#include <QtTest>
+
+#include <climits>
+
+using namespace rt;
+
+class RichEditTest : public QObject {
+    Q_OBJECT
+private slots:
+    void linesAndLength()
+    {
+        TRichEdit edit;
+        QCOMPARE(edit.LinesCount(), 0);
+        QCOMPARE(edit.TextLength(), 0);
+        edit.LinesAdd("abc");
+        QCOMPARE(edit.LinesCount(), 1);
+        QCOMPARE(edit.TextLength(), 5); // abc CR LF
+        edit.LinesAdd("de");
+        QCOMPARE(edit.LinesCount(), 2);
+        QCOMPARE(edit.TextLength(), 9);
+        // Text length less the line count: where the next line starts.
+        QCOMPARE(edit.TextLength() - edit.LinesCount(), 7);
+        QCOMPARE(StoredText(edit), QString("abc") + QChar(QChar::ParagraphSeparator) + "de");
+    }
+
+    void lineKeptAsOneLine_data()
+    {
+        QTest::addColumn<UnicodeString>("line");
+        QTest::addColumn<QString>("stored");
+        const QChar ls(QChar::LineSeparator);
+        QTest::newRow("markup stays text") << T({"<b>x</b> &amp;"}) << QString("<b>x</b> &amp;");
+        QTest::newRow("breaks") << UnicodeString(u"a\rb\nc\u2029d") << QString("a%1b%1c%1d").arg(ls);
+        QTest::newRow("CR LF") << UnicodeString(u"a\r\nb") << QString("a%1%1b").arg(ls);
+        QTest::newRow("frame marks") << UnicodeString(u"a\uFDD0b\uFDD1")
+                                     << QString("a%1b%1").arg(QChar(QChar::ReplacementCharacter));
+        QTest::newRow("no-break space") << UnicodeString(u"a\u00A0b") << QString::fromStdU16String(u"a\u00A0b");
+        const std::u16string lone{u'x', char16_t(0xD800), u'y', char16_t(0xDC00)};
+        QTest::newRow("lone surrogates") << UnicodeString(lone) << QString::fromStdU16String(lone);
+        const std::u16string odd{u'a', char16_t(0), char16_t(0xFFFC), char16_t(0x2028), u'b'};
+        QTest::newRow("nul, object mark, line separator") << UnicodeString(odd) << QString::fromStdU16String(odd);
+        QTest::newRow("codes") << T({B, "a", C, "04", G}) << Q(T({B, "a", C, "04", G}));
+    }
+    void lineKeptAsOneLine()
+    {
+        QFETCH(UnicodeString, line);
+        QFETCH(QString, stored);
+        TRichEdit edit;
+        edit.LinesAdd("first");
+        edit.LinesAdd(line);
+        edit.LinesAdd("last");
+        QCOMPARE(edit.LinesCount(), 3);
+        QCOMPARE(edit.document()->findBlockByNumber(1).text(), stored);
+        QCOMPARE(edit.TextLength(), 5 + 2 + line.Length() + 2 + 4 + 2);
+    }
+
+    void selectionClamped_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selLength");
+        // The document holds "abc" and "de": positions 0..6.
+        QTest::newRow("inside") << 1 << 2 << 1 << 2;
+        QTest::newRow("across the break") << 2 << 3 << 2 << 3;
+        QTest::newRow("negative start") << -5 << 2 << 0 << 2;
+        QTest::newRow("negative length") << 3 << -1 << 3 << 0;
+        QTest::newRow("past the end") << 5 << 10 << 5 << 1;
+        QTest::newRow("start past the end") << 40 << 5 << 6 << 0;
+        QTest::newRow("largest values") << INT_MAX << INT_MAX << 6 << 0;
+        QTest::newRow("smallest values") << INT_MIN << INT_MIN << 0 << 0;
+        QTest::newRow("long from inside") << 1 << INT_MAX << 1 << 5;
+    }
+    void selectionClamped()
+    {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        TRichEdit edit;
+        edit.LinesAdd("abc");
+        edit.LinesAdd("de");
+        edit.SetSelStart(start);
+        QCOMPARE(edit.SelLength(), 0);
+        edit.SetSelLength(length);
+        QTEST(edit.SelStart(), "selStart");
+        QTEST(edit.SelLength(), "selLength");
+    }
+
+    void selectionOnEmptyPreview()
+    {
+        TRichEdit edit;
+        edit.SetSelStart(3);
+        edit.SetSelLength(4);
+        QCOMPARE(edit.SelStart(), 0);
+        QCOMPARE(edit.SelLength(), 0);
+        edit.SetSelColor(Qt::red);
+        edit.SetSelStyleOn(fsBold, true);
+        QVERIFY(edit.document()->isEmpty());
+    }
+
+    void selectAllAndClear()
+    {
+        TRichEdit edit;
+        edit.LinesAdd("abc");
+        edit.LinesAdd("de");
+        edit.SetSelStart(0);
+        edit.SetSelLength(2);
+        edit.SetSelColor(ColorFromTColor(0x0000FF));
+        edit.SelectAll();
+        QCOMPARE(edit.SelStart(), 0);
+        QCOMPARE(edit.SelLength(), 6);
+        edit.ClearSelection();
+        QCOMPARE(edit.SelLength(), 0);
+        QCOMPARE(StoredText(edit), QString("abc") + QChar(QChar::ParagraphSeparator) + "de");
+        QCOMPARE(ColorMap(edit, 0, 3), QString("rr-"));
+    }
+
+    // Each attribute call sets its own property and leaves the others.
+    void attributesMerge()
+    {
+        TRichEdit edit;
+        edit.LinesAdd("abcd");
+        edit.SetSelStart(0);
+        edit.SetSelLength(2);
+        edit.SetSelStyleOn(fsBold, true);
+        edit.SetSelColor(ColorFromTColor(0x0000FF));
+        edit.SetSelStart(1);
+        edit.SetSelLength(3);
+        edit.SetSelStyleOn(fsItalic, true);
+        edit.SetSelSize(20);
+        QCOMPARE(StyleMap(edit, 0, 4, fsBold), QString("1100"));
+        QCOMPARE(StyleMap(edit, 0, 4, fsItalic), QString("0111"));
+        QCOMPARE(ColorMap(edit, 0, 4), QString("rr--"));
+        QCOMPARE(SizeMap(edit, 0, 4), QString("-,20,20,20"));
+        edit.SetSelStart(0);
+        edit.SetSelLength(4);
+        edit.SetSelStyle(fsUnderline | fsStrikeOut);
+        QCOMPARE(StyleMap(edit, 0, 4, fsBold), QString("0000"));
+        QCOMPARE(StyleMap(edit, 0, 4, fsItalic), QString("0000"));
+        QCOMPARE(StyleMap(edit, 0, 4, fsUnderline), QString("1111"));
+        QCOMPARE(StyleMap(edit, 0, 4, fsStrikeOut), QString("1111"));
+        QCOMPARE(ColorMap(edit, 0, 4), QString("rr--"));
+    }
+
+    // A new line does not take on the look of the character before it.
+    void newLineStartsPlain()
+    {
+        TRichEdit edit;
+        edit.LinesAdd("ab");
+        edit.SetSelStart(0);
+        edit.SetSelLength(2);
+        edit.SetSelColor(ColorFromTColor(0x0000FF));
+        edit.SetSelStyle(fsBold | fsItalic);
+        edit.ClearSelection();
+        edit.LinesAdd("cd");
+        QCOMPARE(ColorMap(edit, 3, 2), QString("--"));
+        QCOMPARE(StyleMap(edit, 3, 2, fsBold), QString("00"));
+        QCOMPARE(StyleMap(edit, 3, 2, fsItalic), QString("00"));
+    }
+
+    // Positions count UTF-16 units, a surrogate pair as two.
+    void surrogatePairsCountTwo()
+    {
+        TRichEdit edit;
+        edit.LinesAdd(UnicodeString(u"a\U0001F600bc"));
+        edit.SetSelStart(3);
+        edit.SetSelLength(1);
+        edit.SetSelColor(ColorFromTColor(0x0000FF));
+        QCOMPARE(ColorMap(edit, 0, 5), QString("---r-"));
+    }
+
+    void fontSizeAndStyle()
+    {
+        TRichEdit edit;
+        QFont f = edit.font();
+        f.setPointSize(14);
+        f.setItalic(true);
+        f.setUnderline(true);
+        edit.setFont(f);
+        QCOMPARE(edit.FontSize(), 14);
+        QCOMPARE(edit.FontStyle(), TFontStyles(fsItalic | fsUnderline));
+        f.setPixelSize(32);
+        edit.setFont(f);
+        QCOMPARE(edit.FontSize(), qRound(32 * 72.0 / edit.logicalDpiY()));
+    }
+};
+
+QTEST_MAIN(RichEditTest)
+#include "RichEditTest.moc"
