@@ -20,9 +20,10 @@ void InitializeApplication()
     QApplication::setWindowIcon(icon);
     // Where Tahoma is missing, fonts of nearly its widths keep the captions
     // inside their controls.
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                               {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Nimbus Sans"),
-                                QStringLiteral("Liberation Sans")});
+    if (QFont::substitutes(QStringLiteral("Tahoma")).isEmpty())
+        QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                                   {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Nimbus Sans"),
+                                    QStringLiteral("Liberation Sans")});
 }
 
 TMainFormHolder::TMainFormHolder(const QString& styleName)

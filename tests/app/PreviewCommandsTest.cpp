@@ -1,5 +1,7 @@
 // The preview menu's commands and the AutoColor check box.
 #include "AppTestSupport.h"
+#include "ErrorBox.h"
+#include "Exception.h"
 #include "PreviewFont.h"
 #include "RichEdit.h"
 
@@ -45,6 +47,7 @@ private slots:
     void fontKeepsPreviewStyle();
     void fontCancelled();
     void info();
+    void handlerExceptionIsReported();
 };
 
 void PreviewCommandsTest::backgrounds_data()
@@ -192,6 +195,20 @@ void PreviewCommandsTest::info()
     QVERIFY(shown[0].contains(QRegularExpression("\\b20\\d\\d\\b")));
     QVERIFY(!shown[0].contains('\n'));
     QVERIFY(StateOf(form) == before);
+}
+
+void PreviewCommandsTest::handlerExceptionIsReported()
+{
+    TForm1 form;
+    QStringList messages;
+    const TExceptionSink old = SetExceptionSink([&](const QString& m) { messages << m; });
+    form.FontDialog1->SetChooser([](TFont&) -> bool { throw Exception("no fonts today"); });
+    Pick(form, "Font1");
+    SetExceptionSink(old);
+    QCOMPARE(messages, QStringList{"no fonts today"});
+    // The window goes on working.
+    Pick(form, "LightBackground1");
+    QCOMPARE(form.TestRTF->Color(), QColor(255, 255, 255));
 }
 
 QTEST_MAIN(PreviewCommandsTest)
