@@ -1,0 +1,67 @@
+#pragma once
+// Fonts as the window's commands see them, and the font dialog. A font has
+// charset, colour, height (negative: the character height in pixels at 96
+// dpi), name, pitch, size (points) and style.
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+using TColor = std::uint32_t; // 0x00BBGGRR
+
+enum class TFontPitch { fpDefault, fpVariable, fpFixed };
+
+struct TFontStyles {
+    bool fsBold = false;
+    bool fsItalic = false;
+    bool fsUnderline = false;
+    bool fsStrikeOut = false;
+    friend bool operator==(const TFontStyles&, const TFontStyles&) = default;
+};
+
+inline constexpr int DEFAULT_CHARSET = 1;
+inline constexpr int ANSI_CHARSET = 0;
+
+struct TFont {
+    int Charset = DEFAULT_CHARSET;
+    TColor Color = 0;
+    int Height = 0;
+    QString Name;
+    TFontPitch Pitch = TFontPitch::fpDefault;
+    int Size = 0;
+    TFontStyles Style;
+};
+
+// Conversions between pixel heights and point sizes at 96 dpi.
+int HeightFromSize(int size);
+int SizeFromHeight(int height);
+
+// The Qt font of name, size, pitch and style (Qt fonts carry no charset
+// or colour).
+QFont ToQFont(const TFont& font);
+// Takes name, height, size, pitch and style from a Qt font; keeps charset
+// and colour.
+void AssignQFont(TFont& font, const QFont& qfont);
+
+// The font dialog: Execute opens a chooser on Font and says whether the
+// user confirmed. The chooser can be replaced (tests need no modal box).
+class TFontDialog : public QObject {
+public:
+    // Edits the font in place; true when confirmed.
+    using Chooser = std::function<bool(TFont& font)>;
+
+    explicit TFontDialog(QObject* parent);
+
+    TFont Font;
+
+    bool Execute();
+    void SetChooser(Chooser chooser);
+
+private:
+    Chooser chooser_;
+};
+
+// The default chooser: QFontDialog. Cancelling leaves the font alone.
+bool ChooseWithQFontDialog(TFont& font);

@@ -1,0 +1,9 @@
+#include "InfoBox.h"
+
+#include <QMessageBox>
+
+void ShowInfoBox(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Info"), text, QMessageBox::Ok);
+    box.exec();
+}

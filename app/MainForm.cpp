@@ -1,0 +1,250 @@
+#include "MainForm.h"
+
+#include "Anchors.h"
+#include "BorderOnly.h"
+#include "Codes.h"
+#include "Color.h"
+#include "ErrorBox.h"
+#include "Exception.h"
+#include "FormDefinition.h"
+#include "InfoBox.h"
+#include "QtText.h"
+#include "RichEdit.h"
+#include "ui_MainForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <array>
+#include <string>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+using ActionField = QAction* TForm1::*;
+
+struct MenuItem {
+    const char* name;
+    const char* caption; // "-" is a separator
+    ActionField field;
+};
+
+constexpr std::array<MenuItem, 5> RTFPopupItems{{
+    {"LightBackground1", "Light Background", &TForm1::LightBackground1},
+    {"DarkBackground1", "Dark Background", &TForm1::DarkBackground1},
+    {"Font1", "Font", &TForm1::Font1},
+    {"N3", "-", &TForm1::N3},
+    {"Info1", "Info", &TForm1::Info1},
+}};
+
+// The edit menu: the style items, the sixteen colour items, the tail.
+constexpr std::array<MenuItem, 5> EditPopupHead{{
+    {"Bold1", "Bold", &TForm1::Bold1},
+    {"Underline1", "Underline", &TForm1::Underline1},
+    {"Italic1", "Italic", &TForm1::Italic1},
+    {"Strikeout1", "Strikeout", &TForm1::Strikeout1},
+    {"N1", "-", &TForm1::N1},
+}};
+
+// Names of the colour items, one per row of the colour table, whose
+// captions they show.
+struct ColorItem {
+    const char* name;
+    ActionField field;
+};
+constexpr std::array<ColorItem, ColorTable.size()> ColorItems{{
+    {"White1", &TForm1::White1},
+    {"Black1", &TForm1::Black1},
+    {"Blau1", &TForm1::Blau1},
+    {"Green1", &TForm1::Green1},
+    {"Red1", &TForm1::Red1},
+    {"Brown1", &TForm1::Brown1},
+    {"Lila1", &TForm1::Lila1},
+    {"Orange1", &TForm1::Orange1},
+    {"Yellow1", &TForm1::Yellow1},
+    {"Lightgreen1", &TForm1::Lightgreen1},
+    {"Cyan1", &TForm1::Cyan1},
+    {"LightCyan1", &TForm1::LightCyan1},
+    {"LightBlue1", &TForm1::LightBlue1},
+    {"Pink1", &TForm1::Pink1},
+    {"Grey1", &TForm1::Grey1},
+    {"LightGray1", &TForm1::LightGray1},
+}};
+
+constexpr std::array<MenuItem, 3> EditPopupTail{{
+    {"N2", "-", &TForm1::N2},
+    {"NoColor1", "No Color", &TForm1::NoColor1},
+    {"NoStyle1", "No Style", &TForm1::NoStyle1},
+}};
+
+struct ClickBinding {
+    const char* component;
+    void (TForm1::*handler)(TObject*);
+};
+
+constexpr std::array<ClickBinding, 29> ClickBindings{{
+    {"Button1", &TForm1::Button1Click},
+    {"Button2", &TForm1::Button2Click},
+    {"LightBackground1", &TForm1::LightBackground1Click},
+    {"DarkBackground1", &TForm1::DarkBackground1Click},
+    {"ToggleCheck", &TForm1::ToggleCheckClick},
+    {"Bold1", &TForm1::Bold1Click},
+    {"Underline1", &TForm1::Underline1Click},
+    {"Italic1", &TForm1::Italic1Click},
+    {"Strikeout1", &TForm1::Strikeout1Click},
+    {"White1", &TForm1::White1Click},
+    {"Black1", &TForm1::Black1Click},
+    {"Blau1", &TForm1::Blau1Click},
+    {"Green1", &TForm1::Green1Click},
+    {"Red1", &TForm1::Red1Click},
+    {"Brown1", &TForm1::Brown1Click},
+    {"Lila1", &TForm1::Lila1Click},
+    {"Orange1", &TForm1::Orange1Click},
+    {"Yellow1", &TForm1::Yellow1Click},
+    {"Lightgreen1", &TForm1::Lightgreen1Click},
+    {"Cyan1", &TForm1::Cyan1Click},
+    {"LightCyan1", &TForm1::LightCyan1Click},
+    {"LightBlue1", &TForm1::LightBlue1Click},
+    {"Pink1", &TForm1::Pink1Click},
+    {"Grey1", &TForm1::Grey1Click},
+    {"LightGray1", &TForm1::LightGray1Click},
+    {"NoColor1", &TForm1::NoColor1Click},
+    {"NoStyle1", &TForm1::NoStyle1Click},
+    {"Info1", &TForm1::Info1Click},
+    {"Font1", &TForm1::Font1Click},
+}};
+
+QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption)
+{
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setSeparator(std::string_view(caption) == "-");
+    return action;
+}
+
+// A context menu replaces the control's standard one.
+void AttachContextMenu(QWidget* control, QMenu* menu)
+{
+    QObject::connect(control, &QWidget::customContextMenuRequested, menu,
+                     [control, menu](const QPoint& at) { menu->popup(control->mapToGlobal(at)); });
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* Owner) : QWidget(Owner), ui_(std::make_unique<Ui::TForm1>())
+{
+    // 1. The window definition: components, properties, handlers.
+    ui_->setupUi(this);
+    IRCEdit = ui_->IRCEdit;
+    Button1 = ui_->Button1;
+    Label1 = ui_->Label1;
+    ResultMemo = ui_->ResultMemo;
+    TestRTF = ui_->TestRTF;
+    Button2 = ui_->Button2;
+    Label2 = ui_->Label2;
+    Label3 = ui_->Label3;
+    ToggleCheck = ui_->ToggleCheck;
+    BuildMenus();
+    FontDialog1 = new TFontDialog(this);
+    FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
+    FontDialog1->Font.Name = QStringLiteral("Tahoma");
+    FontDialog1->Font.Height = -11;
+    FontDialog1->Font.Size = SizeFromHeight(-11);
+    ApplyFontHeights(this);
+    FitLabels(this);
+    ApplyBorderOnly(this);
+    new TAnchors(this);
+    memo_ = std::make_unique<TMemoLines>(*ResultMemo);
+    infoBox_ = &ShowInfoBox;
+    BindHandlers();
+
+    // 2. to 7.
+    NBL = UnicodeString();
+    NBR = UnicodeString();
+    TBL = UnicodeString();
+    TBR = UnicodeString();
+    str = std::make_unique<TStringList>();
+    DarkBack = 0x400000;
+    TestRTF->SetColor(ColorFromTColor(DarkBack));
+    TestRTF->SetFontColor(ColorFromTColor(0xFFFFFF));
+    colortype = false;
+    NBL = UnicodeString(char16_t(0x2022)); // the bullet
+    NBR = ">";
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildMenus()
+{
+    RTFPopup = new QMenu(this);
+    RTFPopup->setObjectName(QStringLiteral("RTFPopup"));
+    for (const MenuItem& item : RTFPopupItems)
+        this->*item.field = AddMenuItem(RTFPopup, item.name, item.caption);
+
+    EditPopup = new QMenu(this);
+    EditPopup->setObjectName(QStringLiteral("EditPopup"));
+    for (const MenuItem& item : EditPopupHead)
+        this->*item.field = AddMenuItem(EditPopup, item.name, item.caption);
+    for (std::size_t i = 0; i < ColorItems.size(); ++i)
+        this->*ColorItems[i].field = AddMenuItem(EditPopup, ColorItems[i].name, ColorTable[i].caption);
+    for (const MenuItem& item : EditPopupTail)
+        this->*item.field = AddMenuItem(EditPopup, item.name, item.caption);
+
+    AttachContextMenu(IRCEdit, EditPopup);
+    AttachContextMenu(TestRTF, RTFPopup);
+}
+
+void TForm1::BindHandlers()
+{
+    for (const ClickBinding& binding : ClickBindings) {
+        QObject* component = findChild<QObject*>(QString::fromLatin1(binding.component));
+        if (!component)
+            throw Exception(std::string("The window has no component ") + binding.component);
+        // An exception that leaves a handler is reported; the window goes on.
+        auto run = [this, handler = binding.handler, component] {
+            RunGuarded([&] { (this->*handler)(component); });
+        };
+        if (auto* box = qobject_cast<QCheckBox*>(component))
+            connect(box, &QCheckBox::toggled, this, run); // every change of state
+        else if (auto* button = qobject_cast<QAbstractButton*>(component))
+            connect(button, &QAbstractButton::clicked, this, run);
+        else if (auto* action = qobject_cast<QAction*>(component))
+            connect(action, &QAction::triggered, this, run);
+        else
+            throw Exception(std::string("The component cannot be clicked: ") + binding.component);
+    }
+}
+
+UnicodeString TForm1::EditText() const { return FromQString(IRCEdit->text()); }
+
+void TForm1::SetEditText(const UnicodeString& text) { IRCEdit->setText(ToQString(text)); }
+
+void TForm1::UpdateFormatList(int /*pos*/, int /*length*/)
+{
+    // The Format List upkeep after a deletion comes with the renderer.
+}
+
+void TForm1::RunRenderJob(const UnicodeString& /*line*/)
+{
+    // The rendering job (passes, scan, preview) comes with the renderer.
+}
+
+void TForm1::MemoAdd(const UnicodeString& line) { memo_->Add(line); }
+
+TRichEdit& TForm1::Preview() { return *TestRTF; }
+
+TStrings& TForm1::FormatList() { return *str; }
+
+bool TForm1::ColorType() const { return colortype; }
+
+UnicodeString TForm1::LeadMarker() const { return NBL; }
+
+UnicodeString TForm1::BracketMarker() const { return NBR; }
+
+void TForm1::SetInfoBox(TInfoBox box) { infoBox_ = box ? std::move(box) : TInfoBox(&ShowInfoBox); }

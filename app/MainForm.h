@@ -1,0 +1,160 @@
+#pragma once
+// The main window: the edit field, the "Char" and "Line" buttons, the
+// result memo, the preview, the AutoColor check box, both context menus
+// and the font dialog, with the click handlers and the Format List.
+#include "FontDialog.h"
+#include "MemoLines.h"
+#include "RenderView.h"
+#include "StringList.h"
+#include "UnicodeString.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class TRichEdit;
+namespace Ui {
+class TForm1;
+}
+
+using TObject = QObject;
+
+class TForm1 : public QWidget, public TRenderView {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* Owner = nullptr);
+    ~TForm1() override;
+
+    // Components, owned by the window.
+    QLineEdit* IRCEdit = nullptr;
+    QPushButton* Button1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPlainTextEdit* ResultMemo = nullptr;
+    TRichEdit* TestRTF = nullptr;
+    QPushButton* Button2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QMenu* RTFPopup = nullptr;
+    QAction* LightBackground1 = nullptr;
+    QAction* DarkBackground1 = nullptr;
+    QCheckBox* ToggleCheck = nullptr;
+    QMenu* EditPopup = nullptr;
+    QAction* Bold1 = nullptr;
+    QAction* Underline1 = nullptr;
+    QAction* Italic1 = nullptr;
+    QAction* Strikeout1 = nullptr;
+    QAction* N1 = nullptr;
+    QAction* White1 = nullptr;
+    QAction* Black1 = nullptr;
+    QAction* Blau1 = nullptr;
+    QAction* Green1 = nullptr;
+    QAction* Red1 = nullptr;
+    QAction* Brown1 = nullptr;
+    QAction* Lila1 = nullptr;
+    QAction* Orange1 = nullptr;
+    QAction* Yellow1 = nullptr;
+    QAction* Lightgreen1 = nullptr;
+    QAction* Cyan1 = nullptr;
+    QAction* LightCyan1 = nullptr;
+    QAction* LightBlue1 = nullptr;
+    QAction* Pink1 = nullptr;
+    QAction* Grey1 = nullptr;
+    QAction* LightGray1 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* NoColor1 = nullptr;
+    QAction* NoStyle1 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* Info1 = nullptr;
+    QAction* Font1 = nullptr;
+    TFontDialog* FontDialog1 = nullptr;
+
+    // Click handlers, bound by component name.
+    void Button1Click(TObject* Sender);
+    void Button2Click(TObject* Sender);
+    void LightBackground1Click(TObject* Sender);
+    void DarkBackground1Click(TObject* Sender);
+    void ToggleCheckClick(TObject* Sender);
+    void Bold1Click(TObject* Sender);
+    void Underline1Click(TObject* Sender);
+    void Italic1Click(TObject* Sender);
+    void Strikeout1Click(TObject* Sender);
+    void White1Click(TObject* Sender);
+    void Black1Click(TObject* Sender);
+    void Blau1Click(TObject* Sender);
+    void Green1Click(TObject* Sender);
+    void Red1Click(TObject* Sender);
+    void Brown1Click(TObject* Sender);
+    void Lila1Click(TObject* Sender);
+    void Orange1Click(TObject* Sender);
+    void Yellow1Click(TObject* Sender);
+    void Lightgreen1Click(TObject* Sender);
+    void Cyan1Click(TObject* Sender);
+    void LightCyan1Click(TObject* Sender);
+    void LightBlue1Click(TObject* Sender);
+    void Pink1Click(TObject* Sender);
+    void Grey1Click(TObject* Sender);
+    void LightGray1Click(TObject* Sender);
+    void NoColor1Click(TObject* Sender);
+    void NoStyle1Click(TObject* Sender);
+    void Info1Click(TObject* Sender);
+    void Font1Click(TObject* Sender);
+
+    // Further fields.
+    bool colortype = false;
+    UnicodeString NBL;
+    UnicodeString NBR;
+    UnicodeString TBL;
+    UnicodeString TBR;
+    TColor DarkBack = 0;
+    std::unique_ptr<TStrings> str;
+
+    void UpdateFormatList(int pos, int length) override;
+    static UnicodeString CheckChar(UnicodeString Input);
+    static UnicodeString KeyDecodeBinary(UnicodeString AString);
+    static UnicodeString KeyDecodeHex(UnicodeString AString);
+    static UnicodeString KeyDecodeDecimal(UnicodeString AString);
+    // One line of the character listing.
+    static UnicodeString ListingLine(int position, char16_t unit);
+
+    // What the rendering job needs of the window.
+    void MemoAdd(const UnicodeString& line) override;
+    TRichEdit& Preview() override;
+    TStrings& FormatList() override;
+    bool ColorType() const override;
+    UnicodeString LeadMarker() const override;
+    UnicodeString BracketMarker() const override;
+
+    // The memo's lines as the program wrote them.
+    const TMemoLines& MemoLines() const { return *memo_; }
+
+    // Replaces the info box (tests record the text instead).
+    using TInfoBox = std::function<void(const QString& text)>;
+    void SetInfoBox(TInfoBox box);
+
+private:
+    void BuildMenus();
+    void BindHandlers();
+    UnicodeString EditText() const;
+    void SetEditText(const UnicodeString& text);
+    // Puts code, then digits behind it, at the edit field's caret.
+    void InsertCode(char16_t code, const UnicodeString& digits = {});
+    // The colour command of row index of the colour table.
+    void InsertColor(int index);
+    // The rendering job of a "Line" click: passes, scan and preview.
+    void RunRenderJob(const UnicodeString& line);
+
+    std::unique_ptr<Ui::TForm1> ui_;
+    std::unique_ptr<TMemoLines> memo_;
+    TInfoBox infoBox_;
+};
+
+// The one main window.
+extern TForm1* Form1;
