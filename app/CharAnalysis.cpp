@@ -75,12 +75,17 @@ UnicodeString TForm1::ListingLine(int position, char16_t unit)
 
 void TForm1::Button1Click(TObject* /*Sender*/)
 {
+    if (rendering_)
+        return;
     memo_->Clear();
     memo_->Add(UnicodeString("Char is: ") + CheckChar(EditText()));
 }
 
 void TForm1::Button2Click(TObject* /*Sender*/)
 {
+    if (rendering_)
+        return;
+    const RenderLock lock(*this);
     memo_->Clear();
     const UnicodeString Line = EditText();
     std::vector<UnicodeString> lines;

@@ -17,10 +17,10 @@ QFont ToQFont(const TFont& font)
     else if (font.Height != 0)
         f.setPixelSize(std::abs(font.Height));
     f.setFixedPitch(font.Pitch == TFontPitch::fpFixed);
-    f.setBold(font.Style.fsBold);
-    f.setItalic(font.Style.fsItalic);
-    f.setUnderline(font.Style.fsUnderline);
-    f.setStrikeOut(font.Style.fsStrikeOut);
+    f.setBold(font.Style & fsBold);
+    f.setItalic(font.Style & fsItalic);
+    f.setUnderline(font.Style & fsUnderline);
+    f.setStrikeOut(font.Style & fsStrikeOut);
     return f;
 }
 
@@ -35,7 +35,8 @@ void AssignQFont(TFont& font, const QFont& f)
         font.Height = HeightFromSize(font.Size);
     }
     font.Pitch = f.fixedPitch() ? TFontPitch::fpFixed : TFontPitch::fpDefault;
-    font.Style = {f.bold(), f.italic(), f.underline(), f.strikeOut()};
+    font.Style = (f.bold() ? fsBold : 0u) | (f.italic() ? fsItalic : 0u) | (f.underline() ? fsUnderline : 0u) |
+                 (f.strikeOut() ? fsStrikeOut : 0u);
 }
 
 TFontDialog::TFontDialog(QObject* parent) : QObject(parent), chooser_(&ChooseWithQFontDialog) {}

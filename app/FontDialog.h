@@ -2,6 +2,8 @@
 // Fonts as the window's commands see them, and the font dialog. A font has
 // charset, colour, height (negative: the character height in pixels at 96
 // dpi), name, pitch, size (points) and style.
+#include "RichEdit.h" // TFontStyles
+
 #include <QFont>
 #include <QObject>
 #include <QString>
@@ -13,13 +15,6 @@ using TColor = std::uint32_t; // 0x00BBGGRR
 
 enum class TFontPitch { fpDefault, fpVariable, fpFixed };
 
-struct TFontStyles {
-    bool fsBold = false;
-    bool fsItalic = false;
-    bool fsUnderline = false;
-    bool fsStrikeOut = false;
-    friend bool operator==(const TFontStyles&, const TFontStyles&) = default;
-};
 
 inline constexpr int DEFAULT_CHARSET = 1;
 inline constexpr int ANSI_CHARSET = 0;
@@ -31,7 +26,7 @@ struct TFont {
     QString Name;
     TFontPitch Pitch = TFontPitch::fpDefault;
     int Size = 0;
-    TFontStyles Style;
+    TFontStyles Style = 0;
 };
 
 // Conversions between pixel heights and point sizes at 96 dpi.

@@ -7,8 +7,10 @@
 #include "ErrorBox.h"
 #include "Exception.h"
 #include "FormDefinition.h"
+#include "FormatList.h"
 #include "InfoBox.h"
 #include "QtText.h"
+#include "RTFLine.h"
 #include "RichEdit.h"
 #include "ui_MainForm.h"
 
@@ -225,14 +227,27 @@ UnicodeString TForm1::EditText() const { return FromQString(IRCEdit->text()); }
 
 void TForm1::SetEditText(const UnicodeString& text) { IRCEdit->setText(ToQString(text)); }
 
-void TForm1::UpdateFormatList(int /*pos*/, int /*length*/)
+void TForm1::UpdateFormatList(int pos, int length) { ::UpdateFormatList(*str, pos, length); }
+
+void TForm1::RunRenderJob(const UnicodeString& line)
 {
-    // The Format List upkeep after a deletion comes with the renderer.
+    // The job lives for this click only, also when an exception leaves it.
+    TRTFLine Sync(*this, line);
+    Sync.DoSynchronize();
 }
 
-void TForm1::RunRenderJob(const UnicodeString& /*line*/)
+TForm1::RenderLock::RenderLock(TForm1& form) : form_(form)
 {
-    // The rendering job (passes, scan, preview) comes with the renderer.
+    form_.rendering_ = true;
+    form_.Button1->setEnabled(false);
+    form_.Button2->setEnabled(false);
+}
+
+TForm1::RenderLock::~RenderLock()
+{
+    form_.Button1->setEnabled(true);
+    form_.Button2->setEnabled(true);
+    form_.rendering_ = false;
 }
 
 void TForm1::MemoAdd(const UnicodeString& line) { memo_->Add(line); }

@@ -151,6 +151,21 @@ private:
     // The rendering job of a "Line" click: passes, scan and preview.
     void RunRenderJob(const UnicodeString& line);
 
+    // While a render runs, "Char" and "Line" are off: a click let through by
+    // the render's message pumps must not clear the memo or the Format List
+    // under it. Other commands stay available.
+    class RenderLock {
+    public:
+        explicit RenderLock(TForm1& form);
+        ~RenderLock();
+        RenderLock(const RenderLock&) = delete;
+        RenderLock& operator=(const RenderLock&) = delete;
+
+    private:
+        TForm1& form_;
+    };
+    bool rendering_ = false;
+
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<TMemoLines> memo_;
     TInfoBox infoBox_;

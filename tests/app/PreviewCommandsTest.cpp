@@ -107,7 +107,7 @@ void PreviewCommandsTest::fontConfirmed()
         font.Color = 0x0000FF; // red
         font.Charset = ANSI_CHARSET;
         font.Pitch = TFontPitch::fpFixed;
-        font.Style = {true, true, true, true};
+        font.Style = fsBold | fsItalic | fsUnderline | fsStrikeOut;
         return true;
     });
     Pick(form, "Font1");
@@ -119,7 +119,7 @@ void PreviewCommandsTest::fontConfirmed()
     QCOMPARE(offered->Size, 12);
     QCOMPARE(offered->Color, TColor(0xFFFFFF));
     QCOMPARE(offered->Charset, 254);
-    QVERIFY(offered->Style == TFontStyles{});
+    QCOMPARE(offered->Style, TFontStyles{0});
 
     const QFont f = form.TestRTF->font();
     QCOMPARE(f.family(), QString("DejaVu Serif"));
@@ -147,8 +147,8 @@ void PreviewCommandsTest::fontKeepsPreviewStyle()
     form.TestRTF->setFont(italic);
     bool offeredItalic = false;
     form.FontDialog1->SetChooser([&](TFont& font) {
-        offeredItalic = font.Style.fsItalic;
-        font.Style = {};
+        offeredItalic = (font.Style & fsItalic) != 0;
+        font.Style = 0;
         return true;
     });
     Pick(form, "Font1");
