@@ -60,7 +60,11 @@ void OccurrenceIndex::Build()
     where_.Reset(patterns, text_.Chunks());
     counts_.Reset(text_.Chunks());
     live_ = 0;
-    if (patterns == 0)
+    // No scan when no pattern's first unit is in the text.
+    bool starts = false;
+    for (char16_t u = 0; u < 0x80 && !starts; ++u)
+        starts = trie_.Starts(u) && text_.Count(u) > 0;
+    if (!starts)
         return;
     const int longest = trie_.Longest();
     tail_.resize(static_cast<std::size_t>(longest));
