@@ -1,6 +1,7 @@
 #include "RuleLoop.h"
 
 #include "Application.h"
+#include "FastRuleLoop.h"
 
 namespace {
 
@@ -10,6 +11,9 @@ int Find(const UnicodeString& text, const UnicodeString& pattern, bool anchored)
         return text.Pos(pattern);
     return text.SubString(1, pattern.Length()) == pattern && !pattern.IsEmpty() ? 1 : 0;
 }
+
+// Below this length the literal engine is the quicker one.
+constexpr int FastFrom = 16;
 
 } // namespace
 
@@ -42,6 +46,14 @@ RuleLoop RuleLoop::Collapse(const UnicodeString& doubled)
 
 void RuleLoop::Run(UnicodeString& text) const
 {
+    if (text.Length() < FastFrom)
+        RunLiteral(text);
+    else
+        FastRuleLoop::Run(text, {this, 1});
+}
+
+void RuleLoop::RunLiteral(UnicodeString& text) const
+{
     for (;;) {
         if (pumps)
             Application->ProcessMessages();
@@ -68,8 +80,16 @@ void RuleLoop::Run(UnicodeString& text) const
 
 void RunLoops(UnicodeString& text, const std::vector<RuleLoop>& loops)
 {
+    if (text.Length() < FastFrom)
+        RunLoopsLiteral(text, loops);
+    else
+        FastRuleLoop::Run(text, loops);
+}
+
+void RunLoopsLiteral(UnicodeString& text, const std::vector<RuleLoop>& loops)
+{
     for (const auto& loop : loops)
-        loop.Run(text);
+        loop.RunLiteral(text);
 }
 
 RuleLoopCounts Count(const std::vector<RuleLoop>& loops)

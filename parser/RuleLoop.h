@@ -37,11 +37,17 @@ struct RuleLoop {
     // Deletes the first half of every doubled literal.
     static RuleLoop Collapse(const UnicodeString& doubled);
 
+    // Runs the loop until it stops, on the faster engine where it gives the
+    // same text and pumps.
     void Run(UnicodeString& text) const;
+    // The same, step by step as the loop is defined: the reference.
+    void RunLiteral(UnicodeString& text) const;
 };
 
 // Runs the loops one after the other, each until it stops.
 void RunLoops(UnicodeString& text, const std::vector<RuleLoop>& loops);
+// The same on the literal engine only.
+void RunLoopsLiteral(UnicodeString& text, const std::vector<RuleLoop>& loops);
 
 // Totals over a list of loops, for checking what the tables hold.
 struct RuleLoopCounts {
