@@ -1,7 +1,10 @@
 // The fast rule-loop engine against the literal one: the same text and the
 // same number of pumps on random and hostile tables and texts.
+#include "ColorRemover.h"
 #include "FastRuleLoop.h"
+#include "NormaliserTables.h"
 #include "RuleLoop.h"
+#include "StripLoops.h"
 #include "TestText.h"
 
 #include <functional>
@@ -413,6 +416,32 @@ TEST(RuleLoopDifferential, LoopsOfThePasses)
         const auto& list = lists[static_cast<std::size_t>(n) % lists.size()];
         const UnicodeString text = m.Text(chat, 2500);
         ASSERT_TRUE(Same(text, list, Fast(m.ChunkSize()), 100000)) << "case " << n;
+    }
+}
+
+// The loop lists the operations really run.
+std::vector<const std::vector<RuleLoop>*> OperationLists()
+{
+    return {&Normaliser::AllLoops(),          &StripLoops::Pass3(),
+            &StripLoops::TrailingCodes(),     &StripLoops::RemStyles(),
+            &StripLoops::RemEscapes(),        &RemoverLoops::FormatContent(),
+            &RemoverLoops::RemoveEscapes(),   &RemoverLoops::RemoveAllBolds(),
+            &RemoverLoops::RemoveAllUnderlines()};
+}
+
+TEST(RuleLoopDifferential, LoopsOfTheOperations)
+{
+    const auto lists = OperationLists();
+    for (const auto* list : lists)
+        for (const auto& loop : *list)
+            EXPECT_TRUE(FastRuleLoop::Accepts(loop)) << Describe({loop});
+
+    Maker m(4711);
+    const std::u16string dense = u"\x03\x03\x03\x03\x03" u"01234567890123451,,,\x02\x0F\x1D\x1E\x1F\x04\x11\x16\x17\x09\x0E ab";
+    for (int n = 0; n < 6000; ++n) {
+        const auto& list = *lists[static_cast<std::size_t>(n) % lists.size()];
+        const UnicodeString text = m.Text(n % 3 ? dense : tt::CodeAlphabet, n % 10 ? 400 : 3000);
+        ASSERT_TRUE(Same(text, list, Fast(m.ChunkSize()), 1000000)) << "case " << n;
     }
 }
 
