@@ -1,4 +1,5 @@
 #include "TestText.h"
+#include <gtest/gtest.h>
 
 namespace {
 

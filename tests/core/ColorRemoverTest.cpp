@@ -1,5 +1,6 @@
 #include "ColorRemover.h"
 #include "OpCheck.h"
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "TestText.h"
 
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace tt {
 

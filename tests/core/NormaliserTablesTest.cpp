@@ -1,6 +1,7 @@
 #include "NormaliserCheck.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace {
 

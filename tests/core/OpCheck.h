@@ -4,6 +4,7 @@
 #include "TestText.h"
 
 #include <string_view>
+#include <gtest/gtest.h>
 
 namespace tt {
 

@@ -1,5 +1,6 @@
 #include "ColorParser.h"
 #include "TestText.h"
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The stages of the colour normaliser one by one; the pump count is the
 // number of loop iterations (plus the pad scan's in the last stage).
 #include "NormaliserCheck.h"
+#include <gtest/gtest.h>
 
 namespace {
 

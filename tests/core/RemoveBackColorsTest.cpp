@@ -1,6 +1,7 @@
 // The colour normaliser as a whole. Pumps: 67 loops, one more per extra
 // iteration, then one per character of the result (the pad scan).
 #include "NormaliserCheck.h"
+#include <gtest/gtest.h>
 
 namespace {
 

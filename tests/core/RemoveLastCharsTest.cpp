@@ -1,5 +1,6 @@
 #include "ColorParser.h"
 #include "OpCheck.h"
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <sstream>
+#include <gtest/gtest.h>
 
 namespace {
 

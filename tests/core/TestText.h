@@ -4,8 +4,7 @@
 #include "Codes.h"
 #include "UnicodeString.h"
 
-#include <gtest/gtest.h>
-
+#include <ostream>
 #include <random>
 #include <string>
 

@@ -3,6 +3,7 @@
 #include "TestText.h"
 
 #include <optional>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "RenderView.h"
 #include "RichEdit.h"
 #include "StringList.h"
+#include "TestText.h"
 #include "UnicodeString.h"
 
 #include <QMetaType>
@@ -29,20 +30,8 @@ inline constexpr char16_t B = ctrlB, C = ctrlC, R = ctrlT, I = ctrlI, S = ctrlS,
 inline constexpr char16_t Tab = ctrlTab;
 inline const UnicodeString Bullet(u"\u2022");
 
-// A piece of a test text: one unit or an 8-bit literal.
-struct Piece {
-    UnicodeString text;
-    Piece(char16_t code) : text(code) {}
-    Piece(const char* s) : text(s) {}
-};
-
-inline UnicodeString T(std::initializer_list<Piece> pieces)
-{
-    UnicodeString s;
-    for (const auto& p : pieces)
-        s += p.text;
-    return s;
-}
+using tt::Piece;
+using tt::T;
 
 inline QString Q(const UnicodeString& s)
 {
