@@ -1,0 +1,89 @@
+// The window under hard input: a megabyte pasted line, and lines holding
+// breaks, NUL, lone surrogates and characters outside the basic plane.
+#include "AppTestSupport.h"
+#include "Pump.h"
+#include "RenderTestSupport.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <random>
+
+using namespace at;
+
+class StressTest : public QObject {
+    Q_OBJECT
+private slots:
+    void oddLinesKeepEveryCharacter();
+    void megabyteLineKeepsTheWindowAlive();
+};
+
+void StressTest::oddLinesKeepEveryCharacter()
+{
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString line = Q({"a", u'\r', u'\x02', "b", u'\n', u'\x03', "04c", u'\u2028', "d", u'\x1F', u'\0', "e",
+                            u'\xD800', "f"}) +
+                         emoji + Q({u'\x02', "g", u'\u2029', "h"});
+    TForm1 form;
+    form.IRCEdit->setText(line);
+    QCOMPARE(form.IRCEdit->text(), line);
+    form.Button2->click();
+
+    // One listing line per unit, in order.
+    const QStringList memo = MemoTexts(form);
+    for (int i = 0; i < line.size(); ++i)
+        QVERIFY2(memo[2 + i].startsWith(QString("%1) Char: ").arg(i + 1, 2, 10, QChar('0'))), qPrintable(memo[2 + i]));
+
+    QCOMPARE(MemoTexts(form).filter(QRegularExpression("^\\d+ \\S+ \\S+$")),
+             (QStringList{"3 bold 18", "5 clRed 00", "8 clUnderline 00", "14 bold 00"}));
+
+    // The preview holds every character of the cleaned line as one line;
+    // breaks inside it are kept as line separators.
+    const QString cleaned = Q({"a", u'\u2028', "b", u'\u2028', "c", u'\u2028', "d", u'\0', "e", u'\xD800', "f"}) +
+                            emoji + Q({"g", u'\u2028', "h"});
+    QCOMPARE(form.TestRTF->LinesCount(), 1);
+    QCOMPARE(rt::StoredText(*form.TestRTF), cleaned);
+
+    // Each run lands on its characters: bold 3..13, red 5..16, underline 8..16.
+    const TRichEdit& rtf = *form.TestRTF;
+    QCOMPARE(rt::StyleMap(rtf, 0, 16, fsBold), QString("0011111111111000"));
+    QCOMPARE(rt::ColorMap(rtf, 0, 16), QString("ffffrrrrrrrrrrrr"));
+    QCOMPARE(rt::StyleMap(rtf, 0, 16, fsUnderline), QString("0000000111111111"));
+}
+
+void StressTest::megabyteLineKeepsTheWindowAlive()
+{
+    // A pasted megabyte of coded chat.
+    std::mt19937 rng(1);
+    const std::u16string alphabet = u"\x02\x03\x03\x0F\x1D\x1E\x1F\x04\x0C\x16" u"0123456789,,, abcdefgh";
+    QString line;
+    line.reserve(1 << 20);
+    while (line.size() < (1 << 20))
+        line += QChar(alphabet[rng() % alphabet.size()]);
+
+    TForm1 form;
+    form.show();
+    const TPumpInstaller pump(QtEventPump());
+    form.IRCEdit->setText(line);
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(1);
+    connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start();
+    form.Button2->click();
+    timer.stop();
+
+    // The timer fired inside the render: the window kept handling events.
+    QVERIFY(ticks > 0);
+    QVERIFY(form.Button2->isEnabled());
+    QCOMPARE(form.TestRTF->LinesCount(), 1);
+    const QStringList memo = MemoTexts(form);
+    QCOMPARE(memo[2 + line.size()], QString(" "));
+    QCOMPARE(memo[2 + line.size() + 1], QString("Section RTF Parser: "));
+    QVERIFY(memo.contains("Format List:"));
+}
+
+QTEST_MAIN(StressTest)
+#include "StressTest.moc"
