@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 all=(pass1 pass2 pass3 remove_last_chars rem_styles rem_escapes format_content
-     remove_all_bolds remove_all_underlines remove_escapes line)
+     remove_all_bolds remove_all_underlines remove_escapes line nested_line)
 seconds=""
 targets=()
 flags=()
