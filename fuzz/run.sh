@@ -20,7 +20,7 @@ while [ $# -gt 0 ]; do
   case "$1" in
     -t) seconds="$2"; shift 2 ;;
     --) shift; flags=("$@"); break ;;
-    -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,10p' "$0"; exit 0 ;;
     *) targets+=("$1"); shift ;;
   esac
 done
