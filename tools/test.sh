@@ -1,9 +1,43 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test.
+#
+#   tools/test.sh          Release build and every test (about a minute)
+#   tools/test.sh --full   then also every test under AddressSanitizer,
+#                          UndefinedBehaviorSanitizer and LeakSanitizer, and
+#                          a short run of every fuzz target
+#
+# CI (CI=true) always runs the full set; any finding fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/setup.sh
+
+full=false
+[ "${CI:-}" = true ] && full=true
+for arg in "$@"; do
+  case "$arg" in
+    --full) full=true ;;
+    *) echo "usage: tools/test.sh [--full]" >&2; exit 2 ;;
+  esac
+done
+
+if $full; then
+  bash tools/setup.sh clang libclang-rt-14-dev llvm
+else
+  bash tools/setup.sh
+fi
+
+export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$(nproc)"
-export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+$full || exit 0
+
+echo "== Every test under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTLINE_SANITIZE=ON
+cmake --build build-asan -j"$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+
+echo "== Every fuzz target from its seed corpus, 5 seconds each"
+bash fuzz/run.sh -t 5

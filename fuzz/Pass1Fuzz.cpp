@@ -1,0 +1,11 @@
+// Pass1 on any line.
+#include "ColorParser.h"
+#include "Checks.h"
+#include "FuzzText.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const UnicodeString in = fz::TextFrom(data, size);
+    fz::CheckPrepareLine(in, TColorParser::PrepareLine(in));
+    return 0;
+}

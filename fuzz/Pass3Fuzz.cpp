@@ -1,0 +1,11 @@
+// Pass3 on any line.
+#include "ColorParser.h"
+#include "Checks.h"
+#include "FuzzText.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const UnicodeString in = fz::TextFrom(data, size);
+    fz::CheckPrepareLine_(in, TColorParser::PrepareLine_(in));
+    return 0;
+}

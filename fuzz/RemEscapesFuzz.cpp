@@ -1,0 +1,11 @@
+// The style and colour stripper on any line.
+#include "ColorParser.h"
+#include "Checks.h"
+#include "FuzzText.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const UnicodeString in = fz::TextFrom(data, size);
+    fz::CheckRemEscapes(in, TColorParser::RemEscapes(in));
+    return 0;
+}
