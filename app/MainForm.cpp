@@ -229,6 +229,8 @@ void TForm1::SetEditText(const UnicodeString& text) { IRCEdit->setText(ToQString
 
 void TForm1::UpdateFormatList(int pos, int length) { ::UpdateFormatList(*str, pos, length); }
 
+void TForm1::UpdateFormatListNoneMoved(int /*pos*/, int /*length*/) { ::UpdateFormatListNoneMoved(*str); }
+
 void TForm1::RunRenderJob(const UnicodeString& line)
 {
     // The job lives for this click only, also when an exception leaves it.

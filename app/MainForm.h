@@ -117,6 +117,7 @@ public:
     std::unique_ptr<TStrings> str;
 
     void UpdateFormatList(int pos, int length) override;
+    void UpdateFormatListNoneMoved(int pos, int length) override;
     static UnicodeString CheckChar(UnicodeString Input);
     static UnicodeString KeyDecodeBinary(UnicodeString AString);
     static UnicodeString KeyDecodeHex(UnicodeString AString);

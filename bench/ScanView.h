@@ -17,6 +17,7 @@ public:
     UnicodeString LeadMarker() const override { return {}; }
     UnicodeString BracketMarker() const override { return {}; }
     void UpdateFormatList(int pos, int length) override { ::UpdateFormatList(list, pos, length); }
+    void UpdateFormatListNoneMoved(int, int) override { ::UpdateFormatListNoneMoved(list); }
 
     TStringList list;
 };

@@ -4,6 +4,7 @@
 #include "Exception.h"
 #include "Int32.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace {
@@ -88,4 +89,10 @@ void UpdateFormatList(TStrings& list, int pos, int length)
     } catch (const Exception&) {
         // A list shortened under the walk ends it, like an entry that does not convert.
     }
+}
+
+void UpdateFormatListNoneMoved(TStrings& list)
+{
+    UpdateBracket bracket(list);
+    Application->ProcessMessages(static_cast<std::uint64_t>(list.Count()));
 }

@@ -24,4 +24,8 @@ public:
     virtual UnicodeString BracketMarker() const = 0;
     // Shifts the recorded entries after a deletion of length units at pos.
     virtual void UpdateFormatList(int pos, int length) = 0;
+    // The same upkeep, for a deletion at or after the start of every entry,
+    // each of which converts (so are the scan's own entries): the walk
+    // moves nothing. A view may skip it; by default the walk runs.
+    virtual void UpdateFormatListNoneMoved(int pos, int length) { UpdateFormatList(pos, length); }
 };
