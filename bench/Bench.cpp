@@ -12,6 +12,9 @@
 #include "Workloads.h"
 
 #include "Application.h"
+#include "Pump.h"
+
+#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -76,8 +79,21 @@ void Road(benchmark::State& state, int workload)
     });
 }
 
+// One pump as a long pass makes it: with the window's hook, and without any.
+void Pump(benchmark::State& state, bool withHook)
+{
+    TPumpInstaller hook(withHook ? TApplication::Hook(QtEventPump()) : TApplication::Hook());
+    Measure(state, [] { Application->ProcessMessages(); });
+}
+
 void RegisterAll(int repetitions)
 {
+    for (auto* b : {benchmark::RegisterBenchmark("Pump/QtEventPump", Pump, true),
+                    benchmark::RegisterBenchmark("Pump/NoHook", Pump, false)}) {
+        b->Unit(benchmark::kNanosecond);
+        if (repetitions > 1)
+            b->Repetitions(repetitions)->ReportAggregatesOnly(true);
+    }
     for (int w = 0; w < static_cast<int>(Workloads().size()); ++w) {
         const std::string name = Workloads()[static_cast<std::size_t>(w)].name;
         const benchmark::TimeUnit unit = w < 2 ? benchmark::kMicrosecond : benchmark::kMillisecond;
@@ -122,6 +138,7 @@ int TakeRepetitions(int& argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    QCoreApplication app(argc, argv); // for the pump's processEvents
     const int reps = TakeRepetitions(argc, argv);
     RegisterAll(reps);
     benchmark::Initialize(&argc, argv);
