@@ -254,6 +254,8 @@ TForm1::RenderLock::~RenderLock()
 
 void TForm1::MemoAdd(const UnicodeString& line) { memo_->Add(line); }
 
+void TForm1::MemoAddStrings(const TStrings& lines) { memo_->AddStrings(lines.Items()); }
+
 TRichEdit& TForm1::Preview() { return *TestRTF; }
 
 TStrings& TForm1::FormatList() { return *str; }

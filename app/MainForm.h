@@ -127,6 +127,7 @@ public:
 
     // What the rendering job needs of the window.
     void MemoAdd(const UnicodeString& line) override;
+    void MemoAddStrings(const TStrings& lines) override;
     TRichEdit& Preview() override;
     TStrings& FormatList() override;
     bool ColorType() const override;

@@ -13,6 +13,12 @@ public:
 
     // Appends one line to the result memo.
     virtual void MemoAdd(const UnicodeString& line) = 0;
+    // Appends every line of the list, in order; a window may add them in one edit.
+    virtual void MemoAddStrings(const TStrings& lines)
+    {
+        for (int i = 0; i < lines.Count(); ++i)
+            MemoAdd(lines.Get(i));
+    }
     // The preview control.
     virtual TRichEdit& Preview() = 0;
     // The Format List (str).
