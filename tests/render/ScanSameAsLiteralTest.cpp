@@ -182,6 +182,19 @@ private slots:
         ExpectSame(RandomTexts(54, CodePieces(), 20, 3000), before);
         ExpectSame(RandomTexts(55, CodePieces(), 20, 3000), {"2 bold 00", "7 clRed q", "8 bold 9"});
     }
+    // An entry is its numbers' decimal texts around the name, as joined texts give it.
+    void entryText()
+    {
+        std::mt19937 rng(56);
+        std::vector<int> values = {0, 1, -1, 9, 10, -10, 99, 100, 2147483647, -2147483647 - 1, 1000000000};
+        for (int i = 0; i < 2000; ++i)
+            values.push_back(static_cast<int>(rng()));
+        for (int v : values) {
+            const UnicodeString name = v % 2 ? "bold" : "clLightGreen";
+            QCOMPARE(MakeEntry(v, name, v / 3), UnicodeString(v) + " " + name + " " + UnicodeString(v / 3));
+            QCOMPARE(MakeEntry(v, name, std::nullopt), UnicodeString(v) + " " + name + " 00");
+        }
+    }
     // Skipping the walk keeps what the walk keeps: the list, the update
     // bracket and one pump per entry.
     void noneMoved_data()
