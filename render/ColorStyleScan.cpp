@@ -5,6 +5,7 @@
 #include "FormatList.h"
 #include "RenderView.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
