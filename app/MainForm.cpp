@@ -229,6 +229,8 @@ void TForm1::SetEditText(const UnicodeString& text) { IRCEdit->setText(ToQString
 
 void TForm1::UpdateFormatList(int pos, int length) { ::UpdateFormatList(*str, pos, length); }
 
+void TForm1::UpdateFormatListNoneMoved(int /*pos*/, int /*length*/) { ::UpdateFormatListNoneMoved(*str); }
+
 void TForm1::RunRenderJob(const UnicodeString& line)
 {
     // The job lives for this click only, also when an exception leaves it.
@@ -251,6 +253,8 @@ TForm1::RenderLock::~RenderLock()
 }
 
 void TForm1::MemoAdd(const UnicodeString& line) { memo_->Add(line); }
+
+void TForm1::MemoAddStrings(const TStrings& lines) { memo_->AddStrings(lines.Items()); }
 
 TRichEdit& TForm1::Preview() { return *TestRTF; }
 

@@ -117,6 +117,7 @@ public:
     std::unique_ptr<TStrings> str;
 
     void UpdateFormatList(int pos, int length) override;
+    void UpdateFormatListNoneMoved(int pos, int length) override;
     static UnicodeString CheckChar(UnicodeString Input);
     static UnicodeString KeyDecodeBinary(UnicodeString AString);
     static UnicodeString KeyDecodeHex(UnicodeString AString);
@@ -126,6 +127,7 @@ public:
 
     // What the rendering job needs of the window.
     void MemoAdd(const UnicodeString& line) override;
+    void MemoAddStrings(const TStrings& lines) override;
     TRichEdit& Preview() override;
     TStrings& FormatList() override;
     bool ColorType() const override;

@@ -5,31 +5,35 @@
 #include "ColorParser.h"
 #include "NormaliserTables.h"
 
+#include <cstdint>
+#include <string>
+
 namespace Normaliser {
-namespace {
 
-bool IsDigit(const UnicodeString& c, char16_t last)
-{
-    return c.Length() == 1 && c[1] >= u'0' && c[1] <= last;
-}
-
-} // namespace
-
+// The walk pads 0x03 "0" whose next character is no digit and 0x03 "1"
+// whose next character is none of "0".."5", one step per character of the
+// final text. A "0" goes in right after a 0x03, so every look-ahead is the
+// character that followed the digit before the walk; the text is therefore
+// built in one sweep, with the walk's pumps counted at once (nothing outside
+// the pass can see its own copy of the text).
 void PadScan(UnicodeString& Input)
 {
-    static const UnicodeString zeroCode = UnicodeString(ctrlC) + "0";
-    static const UnicodeString oneCode = UnicodeString(ctrlC) + "1";
-    static const UnicodeString zero("0");
-    // The length is read anew each time: an inserted "0" lengthens the walk.
-    for (int a = 0; a < Input.Length(); ++a) {
-        Application->ProcessMessages();
-        // At a = 0 both reads start at position 1, so the look-ahead is the
-        // digit itself and nothing is padded; a = 1 visits the code again.
-        if (Input.SubString(a, 2) == zeroCode && !IsDigit(Input.SubString(a + 2, 1), u'9'))
-            Input.Insert(zero, a + 1);
-        if (Input.SubString(a, 2) == oneCode && !IsDigit(Input.SubString(a + 2, 1), u'5'))
-            Input.Insert(zero, a + 1);
+    const std::u16string& in = Input.str();
+    std::u16string out;
+    out.reserve(in.size() + in.size() / 8);
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        out.push_back(in[i]);
+        if (in[i] != ctrlC || i + 1 >= in.size())
+            continue;
+        const char16_t digit = in[i + 1];
+        const char16_t next = i + 2 < in.size() ? in[i + 2] : char16_t(0);
+        const bool zero = digit == u'0' && !(next >= u'0' && next <= u'9');
+        const bool one = digit == u'1' && !(next >= u'0' && next <= u'5');
+        if (zero || one)
+            out.push_back(u'0');
     }
+    Input = UnicodeString(std::move(out));
+    Application->ProcessMessages(static_cast<std::uint64_t>(Input.Length()));
 }
 
 } // namespace Normaliser

@@ -5,80 +5,179 @@
 #include "FormatList.h"
 #include "RenderView.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
+
+// The walk as told: one index that a match takes back by the deleted count,
+// the rules tried in table order at every step, each end the first
+// occurrence of its pattern after the deletion. It never deletes before the
+// last deletion point, and every character it has passed is one that no
+// rule matches, so the text is kept as what is done (no code in it) and what
+// is left, with the deletions between them; the ends are found from the
+// deletion point on, by following each code to its next occurrence.
 
 namespace {
 
-enum class Match { Exact, LoneColor };
+constexpr int RuleCount = 22;
+constexpr int FirstColorRule = 5;
+constexpr int LoneColorRule = 21;
+constexpr int NoRule = -1;
 
 struct ScanRule {
-    UnicodeString code;  // what the rule deletes (for a lone 0x03: the 0x03)
-    UnicodeString name;  // format name of its entry
-    UnicodeString until; // the code whose next occurrence ends the run
-    Match match;
-    int endShift;        // colour runs end just before the next same colour code
+    UnicodeString name; // format name of its entry
+    int length;         // what the rule deletes
+    int endShift;       // colour runs end just before the next same colour code
 };
 
-// The rules in the order they are tried at each position.
+// The rules in the order they are tried at each position: 0x0F, 0x02, 0x1F,
+// 0x1E, 0x1D, the sixteen colour codes, the lone 0x03.
 const std::vector<ScanRule>& Rules()
 {
     static const std::vector<ScanRule> rules = [] {
         std::vector<ScanRule> r;
-        auto single = [&r](char16_t c, const char* name) {
-            r.push_back({UnicodeString(c), name, UnicodeString(c), Match::Exact, 0});
-        };
-        single(ctrlT, "clTerminate");
-        single(ctrlB, "bold");
-        single(ctrlU, "clUnderline");
-        single(ctrlS, "clStrikeout");
-        single(ctrlI, "clItalic");
-        for (std::size_t i = 0; i < ColorTable.size(); ++i) {
-            const UnicodeString& code = Codes::ColorCodes2()[i];
-            r.push_back({code, ColorTable[i].formatName, code, Match::Exact, -1});
-        }
-        r.push_back({UnicodeString(ctrlC), "clNoColor", UnicodeString(ctrlC), Match::LoneColor, 0});
+        for (const char* name : {"clTerminate", "bold", "clUnderline", "clStrikeout", "clItalic"})
+            r.push_back({name, 1, 0});
+        for (const ColorEntry& c : ColorTable)
+            r.push_back({c.formatName, 3, -1});
+        r.push_back({"clNoColor", 1, 0});
         return r;
     }();
     return rules;
 }
 
-bool IsColorCode(const UnicodeString& three)
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// The rule that matches at index i of s, NoRule for any other character.
+int RuleAt(const std::u16string& s, std::size_t i)
 {
-    for (const auto& code : Codes::ColorCodes2())
-        if (three == code)
-            return true;
-    return false;
+    switch (s[i]) {
+    case ctrlT: return 0;
+    case ctrlB: return 1;
+    case ctrlU: return 2;
+    case ctrlS: return 3;
+    case ctrlI: return 4;
+    case ctrlC:
+        if (i + 2 < s.size() && IsDigit(s[i + 1]) && IsDigit(s[i + 2])) {
+            const int index = (s[i + 1] - u'0') * 10 + (s[i + 2] - u'0');
+            if (index < static_cast<int>(ColorTable.size()))
+                return FirstColorRule + index;
+        }
+        return LoneColorRule;
+    default: return NoRule;
+    }
 }
 
-bool Matches(const ScanRule& rule, const UnicodeString& text, int at)
-{
-    const int n = rule.code.Length();
-    if (at > text.Length() || text[at] != rule.code[1])
-        return false;
-    if (rule.match == Match::LoneColor)
-        return !IsColorCode(text.SubString(at, 3));
-    return text.SubString(at, n) == rule.code;
-}
+// Where each rule's code occurs next, from a given index on, in a text whose
+// part from that index on is never changed.
+class NextCodes {
+public:
+    explicit NextCodes(const std::u16string& s) : next_(s.size()), at_{}
+    {
+        at_.fill(static_cast<int>(s.size()));
+        for (std::size_t i = s.size(); i-- > 0;) {
+            const int rule = RuleAt(s, i);
+            if (rule == NoRule)
+                continue;
+            next_[i] = at_[static_cast<std::size_t>(rule)];
+            at_[static_cast<std::size_t>(rule)] = static_cast<int>(i);
+        }
+        end_ = static_cast<int>(s.size());
+    }
+
+    // The first index at or after from that holds the rule's code; the
+    // text's length when none does. from never goes back between calls.
+    int Of(int rule, int from)
+    {
+        int& at = at_[static_cast<std::size_t>(rule)];
+        while (at < from)
+            at = next_[static_cast<std::size_t>(at)];
+        return at;
+    }
+
+    // The same for any 0x03.
+    int OfColor(int from)
+    {
+        int best = end_;
+        for (int rule = FirstColorRule; rule <= LoneColorRule; ++rule)
+            best = std::min(best, Of(rule, from));
+        return best;
+    }
+
+private:
+    std::vector<int> next_;
+    std::array<int, RuleCount> at_;
+    int end_ = 0;
+};
+
+// The text as the walk has it: s[0, done) is passed, s[left, size) not yet
+// reached, and what lies between is deleted. Closing joins the two, also
+// when an exception leaves the scan.
+class ScanText {
+public:
+    explicit ScanText(std::u16string& s) : s_(s) {}
+    ~ScanText() { s_.erase(static_cast<std::size_t>(done), static_cast<std::size_t>(left - done)); }
+    ScanText(const ScanText&) = delete;
+    ScanText& operator=(const ScanText&) = delete;
+
+    int Length() const { return done + (static_cast<int>(s_.size()) - left); }
+    // 1-based position of index i of the part not yet reached.
+    int PositionOf(int i) const { return done + (i - left) + 1; }
+
+    int done = 0;
+    int left = 0;
+
+private:
+    std::u16string& s_;
+};
 
 } // namespace
 
 void ColorStyleScan(UnicodeString& Dummy, TRenderView& view)
 {
+    std::u16string& s = Dummy.str();
+    const std::vector<ScanRule>& rules = Rules();
+    // The scan's own entries all start at or before every later deletion
+    // point; a list that held entries before the scan gets the full walk.
+    const bool ownList = view.FormatList().Count() == 0;
+    NextCodes next(s);
+    ScanText text(s);
+    const int size = static_cast<int>(s.size());
+
     int a = 1; // can stand at 0, -1 or -2 after a match near the start; then position 1 is read
-    while (a < Dummy.Length()) {
+    while (a < text.Length()) {
         Application->ProcessMessages();
-        for (const ScanRule& rule : Rules()) {
+        // A rule can match only where the walk has not passed yet, and only
+        // the code standing there, when its rule's turn has not gone by.
+        int firstUntried = 0;
+        for (;;) {
             const int d = a >= 1 ? a : 1;
-            if (!Matches(rule, Dummy, d))
-                continue;
-            const int n = rule.code.Length();
-            Dummy.Delete(d, n);
-            view.UpdateFormatList(d, n);
-            const int p = Dummy.Pos(rule.until);
-            view.FormatList().Add(MakeEntry(d, rule.name, p == 0 ? std::nullopt : std::optional<int>(p + rule.endShift)));
+            if (d != text.done + 1 || text.left >= size)
+                break;
+            const int rule = RuleAt(s, static_cast<std::size_t>(text.left));
+            if (rule < firstUntried)
+                break;
+            const ScanRule& r = rules[static_cast<std::size_t>(rule)];
+            text.left += r.length;
+            if (ownList)
+                view.UpdateFormatListNoneMoved(d, r.length);
+            else
+                view.UpdateFormatList(d, r.length);
+            const int at = rule == LoneColorRule ? next.OfColor(text.left) : next.Of(rule, text.left);
+            std::optional<int> end;
+            if (at < size)
+                end = text.PositionOf(at) + r.endShift;
+            view.FormatList().Add(MakeEntry(d, r.name, end));
             if (a >= 1)
-                a -= n;
+                a -= r.length;
+            firstUntried = rule + 1;
         }
         ++a;
+        // Moving past the first character not yet reached: no rule matched it.
+        if (a == text.done + 2 && text.left < size)
+            s[static_cast<std::size_t>(text.done++)] = s[static_cast<std::size_t>(text.left++)];
     }
 }

@@ -4,6 +4,7 @@
 #include "Exception.h"
 #include "Int32.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace {
@@ -59,9 +60,41 @@ FormatEntry SplitEntry(const UnicodeString& entry)
     return f;
 }
 
+namespace {
+
+// The decimal text of value, as IntToStr writes it, appended to out.
+void AppendDecimal(std::u16string& out, int value)
+{
+    char16_t digits[12];
+    int n = 0;
+    // Through the unsigned magnitude, so that the lowest value has one too.
+    std::uint32_t u = value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+    do {
+        digits[n++] = static_cast<char16_t>(u'0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    if (value < 0)
+        out.push_back(u'-');
+    while (n > 0)
+        out.push_back(digits[--n]);
+}
+
+} // namespace
+
 UnicodeString MakeEntry(int start, const UnicodeString& name, std::optional<int> end)
 {
-    return UnicodeString(start) + Blank + name + Blank + (end ? UnicodeString(*end) : OpenEnd);
+    // One text built in place: the scan makes one entry per code.
+    std::u16string s;
+    s.reserve(static_cast<std::size_t>(name.Length()) + 24);
+    AppendDecimal(s, start);
+    s.push_back(u' ');
+    s += name.str();
+    s.push_back(u' ');
+    if (end)
+        AppendDecimal(s, *end);
+    else
+        s += OpenEnd.str();
+    return UnicodeString(std::move(s));
 }
 
 void UpdateFormatList(TStrings& list, int pos, int length)
@@ -88,4 +121,10 @@ void UpdateFormatList(TStrings& list, int pos, int length)
     } catch (const Exception&) {
         // A list shortened under the walk ends it, like an entry that does not convert.
     }
+}
+
+void UpdateFormatListNoneMoved(TStrings& list)
+{
+    UpdateBracket bracket(list);
+    Application->ProcessMessages(static_cast<std::uint64_t>(list.Count()));
 }

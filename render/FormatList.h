@@ -26,3 +26,8 @@ UnicodeString MakeEntry(int start, const UnicodeString& name, std::optional<int>
 // moves left by length, its end with it unless the end is open. Pumps
 // messages once per entry; an entry that does not convert ends the walk.
 void UpdateFormatList(TStrings& list, int pos, int length);
+
+// UpdateFormatList when every entry is known to start at or before pos and
+// to convert: what remains of the walk is its update bracket and its pumps,
+// one per entry.
+void UpdateFormatListNoneMoved(TStrings& list);

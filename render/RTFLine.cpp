@@ -45,35 +45,38 @@ void TRTFLine::DoSynchronize()
     view_.MemoAdd(" ");
     view_.MemoAdd("Format List:");
     view_.MemoAdd(" ");
-    for (int i = 0; i < str.Count(); ++i)
-        view_.MemoAdd(str.Get(i));
+    view_.MemoAddStrings(str);
 
-    // Each preview stage that fails ends only itself.
-    const int at = static_cast<int>(offset);
-    if (!Dummy.IsEmpty()) {
-        try {
-            AppendLine(rtf, Dummy);
-        } catch (const Exception&) {
+    {
+        // The preview lays the line out once, not after every run it formats.
+        const TRichEdit::UpdateBlock block(rtf);
+        // Each preview stage that fails ends only itself.
+        const int at = static_cast<int>(offset);
+        if (!Dummy.IsEmpty()) {
+            try {
+                AppendLine(rtf, Dummy);
+            } catch (const Exception&) {
+            }
+            try {
+                PaintLeadRegion(rtf, Dummy, at, view_.LeadMarker());
+            } catch (const Exception&) {
+            }
+            try {
+                PaintBracketRegion(rtf, Dummy, at, view_.LeadMarker(), view_.BracketMarker());
+            } catch (const Exception&) {
+            }
+            try {
+                PaintBodyRegion(rtf, Dummy, at, view_.BracketMarker());
+            } catch (const Exception&) {
+            }
         }
-        try {
-            PaintLeadRegion(rtf, Dummy, at, view_.LeadMarker());
-        } catch (const Exception&) {
-        }
-        try {
-            PaintBracketRegion(rtf, Dummy, at, view_.LeadMarker(), view_.BracketMarker());
-        } catch (const Exception&) {
-        }
-        try {
-            PaintBodyRegion(rtf, Dummy, at, view_.BracketMarker());
-        } catch (const Exception&) {
-        }
-    }
 
-    const UnicodeString Buff = Dummy;
-    try {
-        ApplyFormatList(rtf, str, Buff, at, view_.ColorType(), toggles);
-    } catch (const Exception&) {
-        // An entry that does not convert ends the loop; the runs before it stay.
+        const UnicodeString Buff = Dummy;
+        try {
+            ApplyFormatList(rtf, str, Buff, at, view_.ColorType(), toggles);
+        } catch (const Exception&) {
+            // An entry that does not convert ends the loop; the runs before it stay.
+        }
     }
     rtf.ClearSelection();
 }

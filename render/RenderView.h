@@ -13,6 +13,12 @@ public:
 
     // Appends one line to the result memo.
     virtual void MemoAdd(const UnicodeString& line) = 0;
+    // Appends every line of the list, in order; a window may add them in one edit.
+    virtual void MemoAddStrings(const TStrings& lines)
+    {
+        for (int i = 0; i < lines.Count(); ++i)
+            MemoAdd(lines.Get(i));
+    }
     // The preview control.
     virtual TRichEdit& Preview() = 0;
     // The Format List (str).
@@ -24,4 +30,8 @@ public:
     virtual UnicodeString BracketMarker() const = 0;
     // Shifts the recorded entries after a deletion of length units at pos.
     virtual void UpdateFormatList(int pos, int length) = 0;
+    // The same upkeep, for a deletion at or after the start of every entry,
+    // each of which converts (so are the scan's own entries): the walk
+    // moves nothing. A view may skip it; by default the walk runs.
+    virtual void UpdateFormatListNoneMoved(int pos, int length) { UpdateFormatList(pos, length); }
 };

@@ -1,0 +1,27 @@
+#pragma once
+// The benchmark's lines, made from fixed seeds so every run measures the
+// same text: a chat line, and three sizes of a dense mix of codes.
+#include "UnicodeString.h"
+
+#include <string>
+#include <vector>
+
+struct Workload {
+    std::string name;  // W1 .. W4
+    std::string about; // what the line is
+    UnicodeString text;
+};
+
+// A chat line of about 120 units holding about 8 codes.
+UnicodeString ChatLine();
+// Exactly length units of the dense mix: colour codes with one- and
+// two-digit numbers and backgrounds, style and reset codes, the rarer codes,
+// digits, commas, letters and blanks.
+UnicodeString DenseLine(int length, unsigned seed);
+
+// W1 (chat line), W2 (512 units), W3 (32,767 units), W4 (1 Mi units).
+const std::vector<Workload>& Workloads();
+
+// The control codes of a text (units below 0x20), counted in one sweep:
+// the linear reference every figure is compared with.
+int CountCodes(const UnicodeString& text);

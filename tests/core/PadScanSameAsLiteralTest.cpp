@@ -1,0 +1,41 @@
+// The pad scan gives the text and the pumps of its step-by-step walk.
+#include "DifferentialCheck.h"
+#include "LiteralPasses.h"
+#include "NormaliserTables.h"
+
+namespace {
+
+using namespace tt;
+
+const TextFn Fast = [](const UnicodeString& s) {
+    UnicodeString t = s;
+    Normaliser::PadScan(t);
+    return t;
+};
+const TextFn Literal = [](const UnicodeString& s) {
+    UnicodeString t = s;
+    literal::PadScan(t);
+    return t;
+};
+
+TEST(PadScanSameAsLiteral, EveryShortText)
+{
+    ExpectSame(Fast, Literal, AllTexts(u"\x03" u"0159a\x02", 6));
+}
+
+TEST(PadScanSameAsLiteral, RandomTexts)
+{
+    ExpectSame(Fast, Literal, RandomTexts(41, u"\x03\x03\x03\x03" u"000111234569a,\x02\xFF15", 40, 20000));
+    ExpectSame(Fast, Literal, RandomTexts(42, CodeAlphabet, 3000, 30));
+}
+
+TEST(PadScanSameAsLiteral, Table)
+{
+    const std::vector<UnicodeString> cases = {
+        T({}), T({C}), T({C, "0"}), T({C, "1"}), T({C, "0Hi", C, "1"}), T({C, "16"}), T({C, "15"}), T({C, C, "1"}),
+        T({"a", C, "0", C, "1", C, "0"}), T({C, "1", B, "x"}), T({C, "0", U, "u"}), T({C, ",5x", C, "0"}),
+    };
+    ExpectSame(Fast, Literal, cases);
+}
+
+} // namespace
