@@ -6,6 +6,7 @@
 #include <functional>
 #include <random>
 #include <vector>
+#include <gtest/gtest.h>
 
 namespace tt {
 

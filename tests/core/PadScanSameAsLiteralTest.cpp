@@ -2,6 +2,7 @@
 #include "DifferentialCheck.h"
 #include "LiteralPasses.h"
 #include "NormaliserTables.h"
+#include <gtest/gtest.h>
 
 namespace {
 

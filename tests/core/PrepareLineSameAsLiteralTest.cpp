@@ -2,6 +2,7 @@
 #include "ColorParser.h"
 #include "DifferentialCheck.h"
 #include "LiteralPasses.h"
+#include <gtest/gtest.h>
 
 namespace {
 
