@@ -40,46 +40,4 @@ inline void ExpectSame(const TextFn& fast, const TextFn& literal, const std::vec
     }
 }
 
-// Every text of up to maxLength units over the alphabet.
-inline std::vector<UnicodeString> AllTexts(const std::u16string& alphabet, int maxLength)
-{
-    std::vector<UnicodeString> out{UnicodeString()};
-    std::size_t from = 0;
-    for (int len = 1; len <= maxLength; ++len) {
-        const std::size_t to = out.size();
-        for (std::size_t i = from; i < to; ++i)
-            for (char16_t c : alphabet)
-                out.push_back(out[i] + UnicodeString(c));
-        from = to;
-    }
-    return out;
-}
-
-// count random texts over the alphabet, each up to maxLength units.
-inline std::vector<UnicodeString> RandomTexts(unsigned seed, const std::u16string& alphabet, int maxLength, int count)
-{
-    std::mt19937 rng(seed);
-    std::vector<UnicodeString> out;
-    for (int i = 0; i < count; ++i)
-        out.push_back(RandomLine(rng, alphabet, maxLength));
-    return out;
-}
-
-// count texts joined from random pieces, up to maxPieces each.
-inline std::vector<UnicodeString> PieceTexts(unsigned seed, const std::vector<UnicodeString>& pieces, int maxPieces,
-                                             int count)
-{
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> len(0, maxPieces);
-    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
-    std::vector<UnicodeString> out;
-    for (int i = 0; i < count; ++i) {
-        UnicodeString s;
-        for (int n = len(rng); n > 0; --n)
-            s += pieces[pick(rng)];
-        out.push_back(s);
-    }
-    return out;
-}
-
 } // namespace tt

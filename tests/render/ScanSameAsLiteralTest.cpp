@@ -9,6 +9,7 @@
 #include "FormatList.h"
 #include "RenderView.h"
 #include "StringList.h"
+#include "TestText.h"
 
 #include <QtTest>
 
@@ -106,35 +107,6 @@ void ExpectSame(const std::vector<UnicodeString>& inputs, const std::vector<Unic
     QCOMPARE(failures, 0);
 }
 
-std::vector<UnicodeString> AllTexts(const std::u16string& alphabet, int maxLength)
-{
-    std::vector<UnicodeString> out{UnicodeString()};
-    std::size_t from = 0;
-    for (int len = 1; len <= maxLength; ++len) {
-        const std::size_t to = out.size();
-        for (std::size_t i = from; i < to; ++i)
-            for (char16_t c : alphabet)
-                out.push_back(out[i] + UnicodeString(c));
-        from = to;
-    }
-    return out;
-}
-
-std::vector<UnicodeString> RandomTexts(unsigned seed, const std::vector<UnicodeString>& pieces, int maxPieces, int count)
-{
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> len(0, maxPieces);
-    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
-    std::vector<UnicodeString> out;
-    for (int i = 0; i < count; ++i) {
-        UnicodeString s;
-        for (int n = len(rng); n > 0; --n)
-            s += pieces[pick(rng)];
-        out.push_back(s);
-    }
-    return out;
-}
-
 std::vector<UnicodeString> Units(const std::u16string& units)
 {
     std::vector<UnicodeString> out;
@@ -161,17 +133,17 @@ class ScanSameAsLiteralTest : public QObject {
 private slots:
     void everyShortText()
     {
-        ExpectSame(AllTexts(u"\x03\x02\x0F\x1F" u"01a", 6));
-        ExpectSame(AllTexts(u"\x03\x1D\x1E" u"15", 6));
+        ExpectSame(tt::AllTexts(u"\x03\x02\x0F\x1F" u"01a", 6));
+        ExpectSame(tt::AllTexts(u"\x03\x1D\x1E" u"15", 6));
     }
     void randomTexts()
     {
-        ExpectSame(RandomTexts(51, Units(u"\x0F\x02\x1F\x1E\x1D\x03\x03\x03\x03\x0E" u"0011234559a"), 30, 20000));
-        ExpectSame(RandomTexts(52, CodePieces(), 20, 20000));
+        ExpectSame(tt::PieceTexts(51, Units(u"\x0F\x02\x1F\x1E\x1D\x03\x03\x03\x03\x0E" u"0011234559a"), 30, 20000));
+        ExpectSame(tt::PieceTexts(52, CodePieces(), 20, 20000));
     }
     void longTexts()
     {
-        ExpectSame(RandomTexts(53, CodePieces(), 1500, 20));
+        ExpectSame(tt::PieceTexts(53, CodePieces(), 1500, 20));
         ExpectSame({UnicodeString(std::u16string(3000, ctrlB)), UnicodeString(std::u16string(3000, ctrlC)),
                     UnicodeString(std::u16string(3000, u'a'))});
     }
@@ -179,8 +151,8 @@ private slots:
     void listNotEmptyAtTheStart()
     {
         const std::vector<UnicodeString> before = {"1 bold 5", "40 clRed 00", "3 clBlue 9", "x", "9 clAqua 12"};
-        ExpectSame(RandomTexts(54, CodePieces(), 20, 3000), before);
-        ExpectSame(RandomTexts(55, CodePieces(), 20, 3000), {"2 bold 00", "7 clRed q", "8 bold 9"});
+        ExpectSame(tt::PieceTexts(54, CodePieces(), 20, 3000), before);
+        ExpectSame(tt::PieceTexts(55, CodePieces(), 20, 3000), {"2 bold 00", "7 clRed q", "8 bold 9"});
     }
     // An entry is its numbers' decimal texts around the name, as joined texts give it.
     void entryText()
