@@ -6,9 +6,7 @@ namespace {
 
 using namespace tt;
 
-constexpr char16_t Tab = ctrlTab;
 const std::u16string FormatCodes = u"\x02\x03\x09\x0E\x0F\x1D\x1E\x1F";
-const std::u16string OtherCodes = u"\x04\x0C\x11\x16\x17";
 const std::u16string EscapeCodes = u"\x02\x03\x1F\x1E\x0F";
 
 TEST(ColorRemover, FormatContent)

@@ -1,32 +1,16 @@
 #include "ColorParser.h"
-#include "TestText.h"
+#include "OpCheck.h"
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace tt;
 
-struct Case {
-    UnicodeString input;
-    UnicodeString expected;
-    int pumps = -1; // -1: not checked
-};
-
-void Check(const Case& c)
-{
-    const UnicodeString before = c.input;
-    PumpCounter pumps;
-    const UnicodeString result = TColorParser::PrepareLine(c.input);
-    EXPECT_EQ(result, c.expected) << "input " << Printable(c.input);
-    EXPECT_EQ(c.input, before);
-    if (c.pumps >= 0) {
-        EXPECT_EQ(pumps.Count(), static_cast<unsigned>(c.pumps)) << "input " << Printable(c.input);
-    }
-}
+void Check(const OpCase& c) { CheckOp(&TColorParser::PrepareLine, c); }
 
 TEST(PrepareLine, WholePass)
 {
-    const Case cases[] = {
+    const OpCase cases[] = {
         {T({}), T({}), 110},
         {T({"hello world"}), T({"hello world"}), 110},
         {T({"ab", FF, "c", FF, FF, "d"}), T({"abcd"})},
@@ -50,7 +34,7 @@ TEST(PrepareLine, WholePass)
 
 TEST(PrepareLine, LeadWrapCodes)
 {
-    const Case cases[] = {
+    const OpCase cases[] = {
         {T({"abc"}), T({"abc"})},
         {T({C, B, C, "a"}), T({B, C, "a"})},
         {T({"a", C, "b", C, B, C}), T({"a", C, "b", B, C})},
@@ -78,7 +62,7 @@ TEST(PrepareLine, LeadWrapCodes)
 
 TEST(PrepareLine, BackgroundNumbers)
 {
-    const Case cases[] = {
+    const OpCase cases[] = {
         {T({"plain text"}), T({"plain text"}), 110},
         {T({C, "12Hi"}), T({C, "12Hi"}), 110},
         {T({C, ",5"}), T({C, ",5"}), 110},

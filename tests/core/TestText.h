@@ -11,7 +11,10 @@
 
 namespace tt {
 
-inline constexpr char16_t B = ctrlB, C = ctrlC, R = ctrlT, I = ctrlI, S = ctrlS, U = ctrlU, G = ctrlG, FF = ctrlFF;
+inline constexpr char16_t B = ctrlB, C = ctrlC, R = ctrlT, I = ctrlI, S = ctrlS, U = ctrlU, G = ctrlG, FF = ctrlFF,
+                           Tab = ctrlTab;
+// Codes that no stripper or remover deletes.
+inline const std::u16string OtherCodes = u"\x04\x0C\x11\x16\x17";
 
 // A piece of a test text: one control code or an 8-bit literal.
 struct Piece {
