@@ -6,7 +6,7 @@
 #include "ColorParser.h"
 #include "ColorRemover.h"
 #include "ColorStyleScan.h"
-#include "ScanView.h"
+#include "FormatListHost.h"
 #include "StageInputs.h"
 #include "Summary.h"
 #include "Workloads.h"
@@ -54,7 +54,7 @@ void Reference(benchmark::State& state, int workload)
 void Scan(benchmark::State& state, int workload)
 {
     const UnicodeString& text = StageInput(workload, Step::AfterPass3);
-    TScanView view;
+    TOwnFormatList view;
     Measure(state, [&] {
         UnicodeString Dummy = text;
         view.list.Clear();
@@ -67,7 +67,7 @@ void Scan(benchmark::State& state, int workload)
 void Road(benchmark::State& state, int workload)
 {
     const UnicodeString& line = StageInput(workload, Step::Line);
-    TScanView view;
+    TOwnFormatList view;
     Measure(state, [&] {
         UnicodeString Dummy = TColorParser::PrepareLine(line);
         Dummy = TColorParser::RemoveBackColors(Dummy);

@@ -2,7 +2,7 @@
 
 #include "ColorParser.h"
 #include "ColorStyleScan.h"
-#include "ScanView.h"
+#include "FormatListHost.h"
 #include "Workloads.h"
 
 #include <array>
@@ -29,7 +29,7 @@ UnicodeString Make(int workload, Step step)
     case Step::AfterPass3: return TColorParser::PrepareLine_(StageInput(workload, Step::AfterPass2));
     case Step::AfterScan: {
         UnicodeString text = StageInput(workload, Step::AfterPass3);
-        TScanView view;
+        TOwnFormatList view;
         ColorStyleScan(text, view);
         return text;
     }

@@ -4,6 +4,7 @@
 // handle pending events, tests install one that counts.
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 class TApplication {
 public:
@@ -42,6 +43,19 @@ private:
 };
 
 extern TApplication* Application;
+
+// Installs a hook on Application while it lives, then puts back the one that
+// was there before, also when the code in between throws.
+class TPumpHookGuard {
+public:
+    explicit TPumpHookGuard(TApplication::Hook hook) : before_(Application->SetProcessMessagesHook(std::move(hook))) {}
+    ~TPumpHookGuard() { Application->SetProcessMessagesHook(std::move(before_)); }
+    TPumpHookGuard(const TPumpHookGuard&) = delete;
+    TPumpHookGuard& operator=(const TPumpHookGuard&) = delete;
+
+private:
+    TApplication::Hook before_;
+};
 
 // Counts the pumps made while it lives (for tests and the benchmark).
 class PumpCounter {

@@ -4,24 +4,19 @@
 #include "ColorParser.h"
 #include "ColorStyleScan.h"
 #include "FormatList.h"
+#include "FormatListHost.h"
 #include "FuzzText.h"
-#include "RenderView.h"
 
 #include <cstdlib>
 
 namespace {
 
-// The scan's view of the window: only the Format List and its upkeep.
-class ScanView : public TRenderView {
+// A Format List that checks every upkeep call the scan makes.
+class CheckedFormatList : public TFormatListHost {
 public:
-    explicit ScanView(const UnicodeString& line) : line_(line) {}
+    explicit CheckedFormatList(const UnicodeString& line) : line_(line) {}
 
-    void MemoAdd(const UnicodeString&) override {}
-    TRichEdit& Preview() override { fz::Fail("the scan does not touch the preview", line_, {}); }
     TStrings& FormatList() override { return list_; }
-    bool ColorType() const override { return false; }
-    UnicodeString LeadMarker() const override { return {}; }
-    UnicodeString BracketMarker() const override { return {}; }
 
     // The scan calls this after each deletion and before it adds that
     // deletion's entry. Its deletion points never go backwards, so no entry
@@ -61,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (pass3 != pass2)
         fz::Fail("Pass3 finds nothing to collapse after Pass2", pass2, pass3);
 
-    ScanView view(line);
+    CheckedFormatList view(line);
     UnicodeString scanned = pass3;
     ColorStyleScan(scanned, view);
     fz::CheckScan(pass3, scanned, view.FormatList());

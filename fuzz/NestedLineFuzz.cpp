@@ -8,29 +8,25 @@
 #include "ColorParser.h"
 #include "ColorStyleScan.h"
 #include "FormatList.h"
+#include "FormatListHost.h"
 #include "FuzzText.h"
-#include "RenderView.h"
 
 #include <cstdlib>
 
 namespace {
 
-// The scan's view of the window: the Format List and its upkeep.
-class ScanView : public TRenderView {
+// One Format List for both runs: every upkeep call walks it, since the
+// nested run's entries may stand after the outer run's deletion points.
+class SharedFormatList : public TFormatListHost {
 public:
-    void MemoAdd(const UnicodeString&) override {}
-    TRichEdit& Preview() override { std::abort(); }
     TStrings& FormatList() override { return list; }
-    bool ColorType() const override { return false; }
-    UnicodeString LeadMarker() const override { return {}; }
-    UnicodeString BracketMarker() const override { return {}; }
     void UpdateFormatList(int pos, int length) override { ::UpdateFormatList(list, pos, length); }
 
     TStringList list;
 };
 
 // What the render does from emptying the list to the cleaned line.
-UnicodeString ScanAndStrip(UnicodeString text, ScanView& view)
+UnicodeString ScanAndStrip(UnicodeString text, SharedFormatList& view)
 {
     view.list.BeginUpdate();
     view.list.Clear();
@@ -38,18 +34,6 @@ UnicodeString ScanAndStrip(UnicodeString text, ScanView& view)
     ColorStyleScan(text, view);
     return TColorParser::RemoveLastChars(text);
 }
-
-// Restores the pump hook that was installed before.
-class HookGuard {
-public:
-    explicit HookGuard(TApplication::Hook hook) : before_(Application->SetProcessMessagesHook(std::move(hook))) {}
-    ~HookGuard() { Application->SetProcessMessagesHook(std::move(before_)); }
-    HookGuard(const HookGuard&) = delete;
-    HookGuard& operator=(const HookGuard&) = delete;
-
-private:
-    TApplication::Hook before_;
-};
 
 } // namespace
 
@@ -62,15 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const UnicodeString pass3 =
         TColorParser::PrepareLine_(TColorParser::RemoveBackColors(TColorParser::PrepareLine(line)));
 
-    ScanView alone;
+    SharedFormatList alone;
     const UnicodeString expected = ScanAndStrip(pass3, alone);
 
-    ScanView view;
+    SharedFormatList view;
     unsigned pumps = 0;
     bool nested = false;
     UnicodeString cleaned;
     {
-        const HookGuard guard([&] {
+        const TPumpHookGuard guard([&] {
             if (pumps++ != nestAt || nested)
                 return;
             nested = true;

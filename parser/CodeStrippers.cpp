@@ -3,9 +3,9 @@
 #include "ColorParser.h"
 #include "StripLoops.h"
 
-const std::vector<RuleLoop>& StripLoops::RemStyles()
+const LoopList& StripLoops::RemStyles()
 {
-    static const std::vector<RuleLoop> loops = [] {
+    static const LoopList loops = [] {
         std::vector<RuleLoop> l;
         for (char16_t code : {ctrlB, ctrlU, ctrlS, ctrlI, ctrlTab, ctrlG, ctrlT})
             l.push_back(RuleLoop::Strip(UnicodeString(code)));
@@ -14,9 +14,9 @@ const std::vector<RuleLoop>& StripLoops::RemStyles()
     return loops;
 }
 
-const std::vector<RuleLoop>& StripLoops::RemEscapes()
+const LoopList& StripLoops::RemEscapes()
 {
-    static const std::vector<RuleLoop> loops = [] {
+    static const LoopList loops = [] {
         std::vector<RuleLoop> l;
         for (char16_t code : {ctrlT, ctrlB})
             l.push_back(RuleLoop::Strip(UnicodeString(code)));
@@ -32,12 +32,12 @@ const std::vector<RuleLoop>& StripLoops::RemEscapes()
 
 UnicodeString TColorParser::RemStyles(UnicodeString Source)
 {
-    RunLoops(Source, StripLoops::RemStyles());
+    StripLoops::RemStyles().Run(Source);
     return Source;
 }
 
 UnicodeString TColorParser::RemEscapes(UnicodeString Source)
 {
-    RunLoops(Source, StripLoops::RemEscapes());
+    StripLoops::RemEscapes().Run(Source);
     return Source;
 }

@@ -153,28 +153,37 @@ std::vector<RuleLoop> PadColorNumbersLoops()
     return {RuleLoop::Of(Each(Table(codes.begin() + 2, codes.end()), 0, 0, zero))};
 }
 
+std::array<std::vector<RuleLoop>, StageCount> StageLoops()
+{
+    return {
+        DropColorBeforeResetLoops(),
+        CollapseRepeatedCodesLoops(),
+        DropResetBeforeCodeLoops(),
+        DropStyleBeforeResetLoops(),
+        DropUnsupportedCodesLoops(),
+        FoldColorNumbersLoops(),
+        StripBackColorsLoops(),
+        DropOverriddenColorsLoops(),
+        PadColorNumbersLoops(),
+    };
+}
+
+// Each stage as a list of its own, and all nine as the one list Pass2 runs.
 struct Tables {
-    std::array<std::vector<RuleLoop>, StageCount> stages;
-    std::vector<RuleLoop> all;
+    std::vector<LoopList> stages;
+    LoopList all;
 };
 
 const Tables& TheTables()
 {
     static const Tables tables = [] {
-        Tables t{{
-            DropColorBeforeResetLoops(),
-            CollapseRepeatedCodesLoops(),
-            DropResetBeforeCodeLoops(),
-            DropStyleBeforeResetLoops(),
-            DropUnsupportedCodesLoops(),
-            FoldColorNumbersLoops(),
-            StripBackColorsLoops(),
-            DropOverriddenColorsLoops(),
-            PadColorNumbersLoops(),
-        }, {}};
-        for (const auto& loops : t.stages)
-            t.all.insert(t.all.end(), loops.begin(), loops.end());
-        return t;
+        std::vector<LoopList> stages;
+        std::vector<RuleLoop> all;
+        for (auto& loops : StageLoops()) {
+            all.insert(all.end(), loops.begin(), loops.end());
+            stages.emplace_back(std::move(loops));
+        }
+        return Tables{std::move(stages), LoopList(std::move(all))};
     }();
     return tables;
 }
@@ -191,12 +200,12 @@ const char* Name(Stage stage)
     return names[static_cast<int>(stage)];
 }
 
-const std::vector<RuleLoop>& Loops(Stage stage)
+const LoopList& Loops(Stage stage)
 {
     return TheTables().stages[static_cast<std::size_t>(stage)];
 }
 
-const std::vector<RuleLoop>& AllLoops()
+const LoopList& AllLoops()
 {
     return TheTables().all;
 }

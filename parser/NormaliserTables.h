@@ -25,10 +25,10 @@ inline constexpr int StageCount = 9;
 const char* Name(Stage stage);
 
 // The loops of one stage, in the order they run.
-const std::vector<RuleLoop>& Loops(Stage stage);
+const LoopList& Loops(Stage stage);
 
 // Every loop of the nine stages, in the order they run.
-const std::vector<RuleLoop>& AllLoops();
+const LoopList& AllLoops();
 
 // One row of ColorFoldTable: a colour number 16..99 and its colour index.
 struct FoldRow {

@@ -3,9 +3,9 @@
 #include "ColorParser.h"
 #include "StripLoops.h"
 
-const std::vector<RuleLoop>& StripLoops::Pass3()
+const LoopList& StripLoops::Pass3()
 {
-    static const std::vector<RuleLoop> loops = [] {
+    static const LoopList loops = [] {
         std::vector<RuleLoop> l;
         for (const auto& doubled : Codes::DoubledColorCodes2())
             l.push_back(RuleLoop::Collapse(doubled));
@@ -20,6 +20,6 @@ const std::vector<RuleLoop>& StripLoops::Pass3()
 
 UnicodeString TColorParser::PrepareLine_(UnicodeString Input)
 {
-    RunLoops(Input, StripLoops::Pass3());
+    StripLoops::Pass3().Run(Input);
     return Input;
 }

@@ -40,7 +40,7 @@ void PadScan(UnicodeString& Input)
 
 UnicodeString TColorParser::RemoveBackColors(UnicodeString Input)
 {
-    RunLoops(Input, Normaliser::AllLoops());
+    Normaliser::AllLoops().Run(Input);
     Normaliser::PadScan(Input);
     return Input;
 }

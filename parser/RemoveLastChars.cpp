@@ -4,9 +4,9 @@
 #include "ColorParser.h"
 #include "StripLoops.h"
 
-const std::vector<RuleLoop>& StripLoops::TrailingCodes()
+const LoopList& StripLoops::TrailingCodes()
 {
-    static const std::vector<RuleLoop> loops = [] {
+    static const LoopList loops = [] {
         std::vector<UnicodeString> tests;
         for (char16_t code : {ctrlB, ctrlC, ctrlI, ctrlS, ctrlU, ctrlT})
             tests.push_back(UnicodeString(code));
@@ -24,6 +24,6 @@ const std::vector<RuleLoop>& StripLoops::TrailingCodes()
 UnicodeString TColorParser::RemoveLastChars(UnicodeString Input)
 {
     UnicodeString Dummy = ReverseString(Input);
-    RunLoops(Dummy, StripLoops::TrailingCodes());
+    StripLoops::TrailingCodes().Run(Dummy);
     return ReverseString(Dummy);
 }

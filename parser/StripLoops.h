@@ -9,12 +9,12 @@
 namespace StripLoops {
 
 // Pass3: 25 collapse loops, two-digit indexes "00".."15", then "1".."9".
-const std::vector<RuleLoop>& Pass3();
+const LoopList& Pass3();
 // One anchored loop over the reversed text: the six end codes.
-const std::vector<RuleLoop>& TrailingCodes();
+const LoopList& TrailingCodes();
 // Seven strip loops of style and layout codes.
-const std::vector<RuleLoop>& RemStyles();
+const LoopList& RemStyles();
 // 25 strip loops: style codes, 0x03 with a two-digit index, bare 0x03.
-const std::vector<RuleLoop>& RemEscapes();
+const LoopList& RemEscapes();
 
 } // namespace StripLoops

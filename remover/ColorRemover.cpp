@@ -26,9 +26,9 @@ std::vector<UnicodeString> PairsWithHighBackground()
 
 } // namespace
 
-const Loops& RemoverLoops::FormatContent()
+const LoopList& RemoverLoops::FormatContent()
 {
-    static const Loops loops = [] {
+    static const LoopList loops = [] {
         Loops l;
         l.push_back(RuleLoop::StripStage(Codes::ColorPairCodes22()));
         std::vector<UnicodeString> five = Codes::ColorPairCodes21();
@@ -46,44 +46,44 @@ const Loops& RemoverLoops::FormatContent()
     return loops;
 }
 
-const Loops& RemoverLoops::RemoveAllBolds()
+const LoopList& RemoverLoops::RemoveAllBolds()
 {
-    static const Loops loops = StripEach({ctrlB});
+    static const LoopList loops = StripEach({ctrlB});
     return loops;
 }
 
-const Loops& RemoverLoops::RemoveAllUnderlines()
+const LoopList& RemoverLoops::RemoveAllUnderlines()
 {
-    static const Loops loops = StripEach({ctrlU});
+    static const LoopList loops = StripEach({ctrlU});
     return loops;
 }
 
-const Loops& RemoverLoops::RemoveEscapes()
+const LoopList& RemoverLoops::RemoveEscapes()
 {
-    static const Loops loops = StripEach({ctrlB, ctrlC, ctrlU, ctrlS, ctrlT});
+    static const LoopList loops = StripEach({ctrlB, ctrlC, ctrlU, ctrlS, ctrlT});
     return loops;
 }
 
 UnicodeString TColorRemover::FormatContent(UnicodeString Source)
 {
-    RunLoops(Source, RemoverLoops::FormatContent());
+    RemoverLoops::FormatContent().Run(Source);
     return Source;
 }
 
 UnicodeString TColorRemover::RemoveAllBolds(UnicodeString Source)
 {
-    RunLoops(Source, RemoverLoops::RemoveAllBolds());
+    RemoverLoops::RemoveAllBolds().Run(Source);
     return Source;
 }
 
 UnicodeString TColorRemover::RemoveAllUnderlines(UnicodeString Source)
 {
-    RunLoops(Source, RemoverLoops::RemoveAllUnderlines());
+    RemoverLoops::RemoveAllUnderlines().Run(Source);
     return Source;
 }
 
 UnicodeString TColorRemover::RemoveEscapes(UnicodeString Source)
 {
-    RunLoops(Source, RemoverLoops::RemoveEscapes());
+    RemoverLoops::RemoveEscapes().Run(Source);
     return Source;
 }

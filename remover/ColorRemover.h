@@ -23,10 +23,10 @@ public:
 namespace RemoverLoops {
 
 // Five strip stages of colour codes, then nine strip loops of codes.
-const std::vector<RuleLoop>& FormatContent();
-const std::vector<RuleLoop>& RemoveAllBolds();
-const std::vector<RuleLoop>& RemoveAllUnderlines();
+const LoopList& FormatContent();
+const LoopList& RemoveAllBolds();
+const LoopList& RemoveAllUnderlines();
 // Five strip loops: 0x02, 0x03, 0x1F, 0x1E, 0x0F.
-const std::vector<RuleLoop>& RemoveEscapes();
+const LoopList& RemoveEscapes();
 
 } // namespace RemoverLoops

@@ -104,19 +104,20 @@ void RenderClickTest::clicksDuringARenderWait()
     form.IRCEdit->setText(line);
     int nested = 0;
     bool disabled = true;
-    auto old = Application->SetProcessMessagesHook([&] {
-        if (nested++ == 50) {
-            disabled = !form.Button1->isEnabled() && !form.Button2->isEnabled();
-            // Clicks arriving at a pump of the running render.
-            form.IRCEdit->setText("zz");
-            QTest::mouseClick(form.Button2, Qt::LeftButton);
-            form.Button1->click();
-            form.Button2Click(form.Button2);
-            form.Button1Click(form.Button1);
-        }
-    });
-    form.Button2->click();
-    Application->SetProcessMessagesHook(old);
+    {
+        const TPumpHookGuard hook([&] {
+            if (nested++ == 50) {
+                disabled = !form.Button1->isEnabled() && !form.Button2->isEnabled();
+                // Clicks arriving at a pump of the running render.
+                form.IRCEdit->setText("zz");
+                QTest::mouseClick(form.Button2, Qt::LeftButton);
+                form.Button1->click();
+                form.Button2Click(form.Button2);
+                form.Button1Click(form.Button1);
+            }
+        });
+        form.Button2->click();
+    }
     QVERIFY(nested > 50);
     QVERIFY(disabled);
     QVERIFY(form.Button1->isEnabled() && form.Button2->isEnabled());
@@ -130,14 +131,15 @@ void RenderClickTest::buttonsComeBackAfterAFailingRender()
 {
     TForm1 form;
     form.IRCEdit->setText("abc");
-    auto old = Application->SetProcessMessagesHook([] { throw 42; });
     bool thrown = false;
-    try {
-        form.Button2Click(form.Button2);
-    } catch (int) {
-        thrown = true;
+    {
+        const TPumpHookGuard hook([] { throw 42; });
+        try {
+            form.Button2Click(form.Button2);
+        } catch (int) {
+            thrown = true;
+        }
     }
-    Application->SetProcessMessagesHook(old);
     QVERIFY(thrown);
     QVERIFY(form.Button1->isEnabled() && form.Button2->isEnabled());
     form.Button2->click();

@@ -21,23 +21,21 @@ TEST(BulkPump, CountsAllAndCallsTheHookOnce)
     };
     for (const Case& c : cases) {
         int calls = 0;
-        auto old = Application->SetProcessMessagesHook([&] { ++calls; });
+        const TPumpHookGuard hook([&] { ++calls; });
         PumpCounter counter;
         Application->ProcessMessages(c.times);
         EXPECT_EQ(counter.Count(), c.counted) << c.times;
         EXPECT_EQ(calls, c.hookCalls) << c.times;
-        Application->SetProcessMessagesHook(old);
     }
 }
 
 TEST(BulkPump, WithoutAHookOnlyCounts)
 {
-    auto old = Application->SetProcessMessagesHook({});
+    const TPumpHookGuard hook({});
     PumpCounter counter;
     Application->ProcessMessages(std::uint64_t{7});
     Application->ProcessMessages();
     EXPECT_EQ(counter.Count(), 8u);
-    Application->SetProcessMessagesHook(old);
 }
 
 } // namespace

@@ -42,7 +42,7 @@ inline Normalise Stages(Normaliser::Stage first, Normaliser::Stage last)
     return [first, last](UnicodeString& text) {
         for (int s = static_cast<int>(first); s <= static_cast<int>(last); ++s) {
             const auto stage = static_cast<Normaliser::Stage>(s);
-            RunLoops(text, Normaliser::Loops(stage));
+            Normaliser::Loops(stage).Run(text);
             if (stage == Normaliser::Stage::PadColorNumbers)
                 Normaliser::PadScan(text);
         }
@@ -54,7 +54,7 @@ inline Normalise OneStage(Normaliser::Stage stage) { return Stages(stage, stage)
 // Loop number n (0-based) of a stage, alone.
 inline Normalise OneLoop(Normaliser::Stage stage, std::size_t n)
 {
-    return [stage, n](UnicodeString& text) { Normaliser::Loops(stage).at(n).Run(text); };
+    return [list = LoopList({Normaliser::Loops(stage).at(n)})](UnicodeString& text) { list.Run(text); };
 }
 
 } // namespace tt

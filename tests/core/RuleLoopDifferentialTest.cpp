@@ -1,7 +1,6 @@
 // The fast rule-loop engine against the literal one: the same text and the
 // same number of pumps on random and hostile tables and texts.
 #include "ColorRemover.h"
-#include "FastRuleLoop.h"
 #include "NormaliserTables.h"
 #include "RuleLoop.h"
 #include "StripLoops.h"
@@ -22,24 +21,20 @@ struct PumpLimit {};
 class PumpLimiter {
 public:
     explicit PumpLimiter(std::uint64_t limit, std::function<void()> also = {})
-        : limit_(limit), also_(std::move(also))
+        : limit_(limit), also_(std::move(also)), hook_([this] {
+              if (++count_ > limit_)
+                  throw PumpLimit{};
+              if (also_)
+                  also_();
+          })
     {
-        before_ = Application->SetProcessMessagesHook([this] {
-            if (++count_ > limit_)
-                throw PumpLimit{};
-            if (also_)
-                also_();
-        });
     }
-    ~PumpLimiter() { Application->SetProcessMessagesHook(std::move(before_)); }
-    PumpLimiter(const PumpLimiter&) = delete;
-    PumpLimiter& operator=(const PumpLimiter&) = delete;
 
 private:
     std::uint64_t limit_;
     std::uint64_t count_ = 0;
     std::function<void()> also_;
-    TApplication::Hook before_;
+    TPumpHookGuard hook_; // last: it goes first
 };
 
 struct Outcome {
@@ -49,9 +44,9 @@ struct Outcome {
     friend bool operator==(const Outcome&, const Outcome&) = default;
 };
 
-using Engine = std::function<void(UnicodeString&, const std::vector<RuleLoop>&)>;
+using Engine = std::function<void(UnicodeString&, const LoopList&)>;
 
-Outcome Observe(const UnicodeString& input, const std::vector<RuleLoop>& loops, const Engine& engine,
+Outcome Observe(const UnicodeString& input, const LoopList& loops, const Engine& engine,
                 std::uint64_t limit, std::function<void()> also = {})
 {
     Outcome o{input};
@@ -84,13 +79,13 @@ std::string Describe(const std::vector<RuleLoop>& loops)
 
 Engine Fast(int chunkSize)
 {
-    return [chunkSize](UnicodeString& t, const std::vector<RuleLoop>& loops) { FastRuleLoop::Run(t, loops, chunkSize); };
+    return [chunkSize](UnicodeString& t, const LoopList& loops) { loops.RunFast(t, chunkSize); };
 }
 
-const Engine Literal = [](UnicodeString& t, const std::vector<RuleLoop>& loops) { RunLoopsLiteral(t, loops); };
-const Engine Default = [](UnicodeString& t, const std::vector<RuleLoop>& loops) { RunLoops(t, loops); };
+const Engine Literal = [](UnicodeString& t, const LoopList& loops) { loops.RunLiteral(t); };
+const Engine Default = [](UnicodeString& t, const LoopList& loops) { loops.Run(t); };
 
-::testing::AssertionResult Same(const UnicodeString& input, const std::vector<RuleLoop>& loops, const Engine& engine,
+::testing::AssertionResult Same(const UnicodeString& input, const LoopList& loops, const Engine& engine,
                                 std::uint64_t limit = 300)
 {
     const Outcome want = Observe(input, loops, Literal, limit);
@@ -99,7 +94,7 @@ const Engine Default = [](UnicodeString& t, const std::vector<RuleLoop>& loops) 
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << "input \"" << Printable(input) << "\"\n"
-           << Describe(loops) << "literal \"" << Printable(want.text) << "\" pumps " << want.pumps
+           << Describe(loops.Loops()) << "literal \"" << Printable(want.text) << "\" pumps " << want.pumps
            << (want.stopped ? " (stopped)" : "") << "\nfast    \"" << Printable(got.text) << "\" pumps " << got.pumps
            << (got.stopped ? " (stopped)" : "");
 }
@@ -278,7 +273,7 @@ public:
 
     int ChunkSize()
     {
-        static const std::vector<int> sizes = {1, 2, 3, 5, 8, 16, 64, ChunkText::DefaultChunkSize};
+        static const std::vector<int> sizes = {1, 2, 3, 5, 8, 16, 64, LoopList::DefaultChunkSize};
         return Pick(sizes);
     }
 
@@ -307,11 +302,10 @@ TEST(RuleLoopDifferential, DefaultEngineChoice)
     Maker m(77);
     for (int n = 0; n < 300; ++n) {
         const std::u16string alphabet = m.Alphabet();
-        const std::vector<RuleLoop> loops = {m.Loop(alphabet), m.Loop(alphabet)};
+        const LoopList loops({m.Loop(alphabet), m.Loop(alphabet)});
         const UnicodeString text = m.Text(alphabet, 3000);
         ASSERT_TRUE(Same(text, loops, Default)) << "case " << n;
-        const Engine one = [](UnicodeString& t, const std::vector<RuleLoop>& l) { l[0].Run(t); };
-        ASSERT_TRUE(Same(text, {loops[0]}, one)) << "case " << n;
+        ASSERT_TRUE(Same(text, LoopList({loops[0]}), Default)) << "case " << n;
     }
 }
 
@@ -362,7 +356,7 @@ RuleLoop FormFeedLoop()
     return loop;
 }
 
-std::vector<std::vector<RuleLoop>> PassLikeLists()
+std::vector<LoopList> PassLikeLists()
 {
     std::vector<RuleLoop> pairs = {BackgroundStrip(Codes::ColorPairCodes22())};
     std::vector<RewriteRule> mixed;
@@ -400,7 +394,8 @@ std::vector<std::vector<RuleLoop>> PassLikeLists()
         return rules;
     }())};
 
-    return {{FormFeedLoop()}, pairs, adjacent, singles, strips, collapses, pad, {TrailingStrip()}};
+    return {std::vector<RuleLoop>{FormFeedLoop()}, pairs, adjacent, singles, strips, collapses, pad,
+            std::vector<RuleLoop>{TrailingStrip()}};
 }
 
 TEST(RuleLoopDifferential, LoopsOfThePasses)
@@ -408,8 +403,8 @@ TEST(RuleLoopDifferential, LoopsOfThePasses)
     // The fast engine takes them all; none falls back.
     const auto lists = PassLikeLists();
     for (const auto& list : lists)
-        for (const auto& loop : list)
-            EXPECT_TRUE(FastRuleLoop::Accepts(loop)) << Describe({loop});
+        for (std::size_t k = 0; k < list.size(); ++k)
+            EXPECT_TRUE(list.RunsFast(k)) << Describe({list[k]});
 
     Maker m(5150);
     const std::u16string chat = u"\x03\x03\x03\x03" u"0123456789012,,\x02\x0F\x1D\x1E\x1F\x0C ab";
@@ -421,7 +416,7 @@ TEST(RuleLoopDifferential, LoopsOfThePasses)
 }
 
 // The loop lists the operations really run.
-std::vector<const std::vector<RuleLoop>*> OperationLists()
+std::vector<const LoopList*> OperationLists()
 {
     return {&Normaliser::AllLoops(),          &StripLoops::Pass3(),
             &StripLoops::TrailingCodes(),     &StripLoops::RemStyles(),
@@ -434,8 +429,8 @@ TEST(RuleLoopDifferential, LoopsOfTheOperations)
 {
     const auto lists = OperationLists();
     for (const auto* list : lists)
-        for (const auto& loop : *list)
-            EXPECT_TRUE(FastRuleLoop::Accepts(loop)) << Describe({loop});
+        for (std::size_t k = 0; k < list->size(); ++k)
+            EXPECT_TRUE(list->RunsFast(k)) << Describe({(*list)[k]});
 
     Maker m(4711);
     const std::u16string dense = u"\x03\x03\x03\x03\x03" u"01234567890123451,,,\x02\x0F\x1D\x1E\x1F\x04\x11\x16\x17\x09\x0E ab";
@@ -471,8 +466,8 @@ TEST(RuleLoopDifferential, HostileTexts)
     const auto lists = PassLikeLists();
     for (const auto& text : texts)
         for (const auto& list : lists)
-            for (int size : {1, 7, ChunkText::DefaultChunkSize})
-                ASSERT_TRUE(Same(text, list, Fast(size), 100000)) << Describe(list).substr(0, 200);
+            for (int size : {1, 7, LoopList::DefaultChunkSize})
+                ASSERT_TRUE(Same(text, list, Fast(size), 100000)) << Describe(list.Loops()).substr(0, 200);
 }
 
 TEST(RuleLoopDifferential, AcceptedLoops)
@@ -497,7 +492,7 @@ TEST(RuleLoopDifferential, AcceptedLoops)
         {RuleLoop::Of({RewriteRule{{}, -5, 1, {}, 0}}), true},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FastRuleLoop::Accepts(c.loop), c.accepted) << Describe({c.loop});
+        EXPECT_EQ(LoopList({c.loop}).RunsFast(0), c.accepted) << Describe({c.loop});
 }
 
 TEST(RuleLoopDifferential, NestedRunsInThePump)
@@ -516,7 +511,7 @@ TEST(RuleLoopDifferential, NestedRunsInThePump)
                 return;
             busy = true;
             UnicodeString other = text;
-            RunLoops(other, lists[1]);
+            lists[1].Run(other);
             busy = false;
         };
         const Outcome want = Observe(text, list, Literal, 1000000);

@@ -134,13 +134,12 @@ TEST(StringList, AddGetPutCountClear)
 TEST(Application, PumpCountsAndCallsHook)
 {
     int calls = 0;
-    auto old = Application->SetProcessMessagesHook([&] { ++calls; });
+    const TPumpHookGuard hook([&] { ++calls; });
     PumpCounter counter;
     Application->ProcessMessages();
     Application->ProcessMessages();
     EXPECT_EQ(counter.Count(), 2u);
     EXPECT_EQ(calls, 2);
-    Application->SetProcessMessagesHook(old);
 }
 
 } // namespace

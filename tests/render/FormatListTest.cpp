@@ -114,14 +114,15 @@ private slots:
         TStringList list;
         Fill(list, {"5 bold 00", "6 bold 00", "7 bold 00"});
         int pumps = 0;
-        auto old = Application->SetProcessMessagesHook([&] {
-            if (++pumps == 2) {
-                list.Clear();
-                list.Add("1 clRed 00");
-            }
-        });
-        UpdateFormatList(list, 2, 1);
-        Application->SetProcessMessagesHook(old);
+        {
+            const TPumpHookGuard hook([&] {
+                if (++pumps == 2) {
+                    list.Clear();
+                    list.Add("1 clRed 00");
+                }
+            });
+            UpdateFormatList(list, 2, 1);
+        }
         QCOMPARE(Q(list), QStringList{"1 clRed 00"});
         QCOMPARE(pumps, 2);
         QVERIFY(!list.Updating());

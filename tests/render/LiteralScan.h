@@ -6,7 +6,7 @@
 #include "Application.h"
 #include "Codes.h"
 #include "FormatList.h"
-#include "RenderView.h"
+#include "FormatListHost.h"
 
 #include <optional>
 #include <vector>
@@ -63,7 +63,7 @@ inline bool Matches(const ScanRule& rule, const UnicodeString& text, int at)
     return text.SubString(at, n) == rule.code;
 }
 
-inline void ColorStyleScan(UnicodeString& Dummy, TRenderView& view)
+inline void ColorStyleScan(UnicodeString& Dummy, TFormatListHost& view)
 {
     int a = 1;
     while (a < Dummy.Length()) {

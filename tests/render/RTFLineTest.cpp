@@ -18,18 +18,6 @@ QStringList Log(const UnicodeString& pass1, const UnicodeString& pass2, const Un
            entries;
 }
 
-// Installs a message-pump hook for one scope.
-class PumpHook {
-public:
-    explicit PumpHook(TApplication::Hook hook) : old_(Application->SetProcessMessagesHook(std::move(hook))) {}
-    ~PumpHook() { Application->SetProcessMessagesHook(old_); }
-    PumpHook(const PumpHook&) = delete;
-    PumpHook& operator=(const PumpHook&) = delete;
-
-private:
-    TApplication::Hook old_;
-};
-
 void Run(FakeView& view, const UnicodeString& line)
 {
     TRTFLine job(view, line);
@@ -111,7 +99,7 @@ private slots:
     {
         FakeView view;
         bool late = false;
-        PumpHook hook([&] { late = late || view.memo.join('\n').contains(Caption7); });
+        TPumpHookGuard hook([&] { late = late || view.memo.join('\n').contains(Caption7); });
         Run(view, T({"ab", B, "cd", U, "e", C, "03f"}));
         QVERIFY(!late);
         QCOMPARE(view.memo.size(), 11 + 3);
@@ -123,7 +111,7 @@ private slots:
     {
         FakeView view;
         bool armed = true;
-        PumpHook hook([&] {
+        TPumpHookGuard hook([&] {
             if (armed && view.memo.size() >= 6) {
                 armed = false;
                 throw Exception("stopped");
@@ -144,7 +132,7 @@ private slots:
         Run(view, T({"ab", B, "cd"}));
         view.memo.clear();
         bool armed = true;
-        PumpHook hook([&] {
+        TPumpHookGuard hook([&] {
             if (armed) {
                 armed = false;
                 throw Exception("stopped");
@@ -160,7 +148,7 @@ private slots:
     {
         FakeView view;
         bool armed = true;
-        PumpHook hook([&] {
+        TPumpHookGuard hook([&] {
             if (armed && view.memo.contains("Color & Style Scan:") && view.list.Count() > 0) {
                 armed = false;
                 Run(view, T({"in", B, "ner"}));

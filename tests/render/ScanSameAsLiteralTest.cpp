@@ -7,27 +7,21 @@
 #include "Application.h"
 #include "Codes.h"
 #include "FormatList.h"
-#include "RenderView.h"
+#include "FormatListHost.h"
 #include "StringList.h"
 #include "TestText.h"
 
 #include <QtTest>
 
 #include <random>
-#include <stdexcept>
 #include <vector>
 
 namespace {
 
-// A view with a list and nothing else; it records every upkeep call.
-class ListView : public TRenderView {
+// A Format List that records every upkeep call.
+class ListView : public TFormatListHost {
 public:
-    void MemoAdd(const UnicodeString&) override { throw std::logic_error("memo"); }
-    TRichEdit& Preview() override { throw std::logic_error("preview"); }
     TStrings& FormatList() override { return list; }
-    bool ColorType() const override { return false; }
-    UnicodeString LeadMarker() const override { return {}; }
-    UnicodeString BracketMarker() const override { return {}; }
     void UpdateFormatList(int pos, int length) override
     {
         updates.push_back({pos, length});

@@ -1,7 +1,7 @@
+// Building loops, and the literal loop: each step as the loop is defined.
 #include "RuleLoop.h"
 
 #include "Application.h"
-#include "FastRuleLoop.h"
 
 namespace {
 
@@ -11,9 +11,6 @@ int Find(const UnicodeString& text, const UnicodeString& pattern, bool anchored)
         return text.Pos(pattern);
     return text.SubString(1, pattern.Length()) == pattern && !pattern.IsEmpty() ? 1 : 0;
 }
-
-// Below this length the literal engine is the quicker one.
-constexpr int FastFrom = 16;
 
 } // namespace
 
@@ -44,14 +41,6 @@ RuleLoop RuleLoop::Collapse(const UnicodeString& doubled)
     return Of({RewriteRule{doubled, 0, doubled.Length() / 2, {}, 0}});
 }
 
-void RuleLoop::Run(UnicodeString& text) const
-{
-    if (text.Length() < FastFrom)
-        RunLiteral(text);
-    else
-        FastRuleLoop::Run(text, {this, 1});
-}
-
 void RuleLoop::RunLiteral(UnicodeString& text) const
 {
     for (;;) {
@@ -76,20 +65,6 @@ void RuleLoop::RunLiteral(UnicodeString& text) const
         if (!again)
             return;
     }
-}
-
-void RunLoops(UnicodeString& text, const std::vector<RuleLoop>& loops)
-{
-    if (text.Length() < FastFrom)
-        RunLoopsLiteral(text, loops);
-    else
-        FastRuleLoop::Run(text, loops);
-}
-
-void RunLoopsLiteral(UnicodeString& text, const std::vector<RuleLoop>& loops)
-{
-    for (const auto& loop : loops)
-        loop.RunLiteral(text);
 }
 
 RuleLoopCounts Count(const std::vector<RuleLoop>& loops)

@@ -5,7 +5,6 @@
 #include "PatternTrie.h"
 #include "RuleLoop.h"
 
-#include <memory>
 #include <span>
 #include <vector>
 
@@ -22,8 +21,9 @@ struct LoopPlan {
     std::vector<Loop> loops;
     PatternTrie trie;
 
+    // Works the plan of the list out; the list makes it once.
+    explicit LoopPlan(std::span<const RuleLoop> loops);
+
     // Whether the fast engine gives the literal results for the loop.
     static bool Accepts(const RuleLoop& loop);
-    // The plan of the list, from a small cache when the same list came before.
-    static std::shared_ptr<const LoopPlan> For(std::span<const RuleLoop> loops);
 };

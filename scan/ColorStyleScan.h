@@ -4,6 +4,6 @@
 // per deleted code. A code standing last when the walk reaches it stays.
 #include "UnicodeString.h"
 
-class TRenderView;
+class TFormatListHost;
 
-void ColorStyleScan(UnicodeString& Dummy, TRenderView& view);
+void ColorStyleScan(UnicodeString& Dummy, TFormatListHost& host);

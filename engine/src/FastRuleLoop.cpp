@@ -1,3 +1,4 @@
+// The fast engine: the loops of a plan on a chunked text with its index.
 #include "FastRuleLoop.h"
 
 #include "Application.h"
@@ -115,20 +116,14 @@ private:
 
 namespace FastRuleLoop {
 
-bool Accepts(const RuleLoop& loop)
+void Run(UnicodeString& text, std::span<const RuleLoop> loops, const LoopPlan& plan, int chunkSize)
 {
-    return LoopPlan::Accepts(loop);
-}
-
-void Run(UnicodeString& text, std::span<const RuleLoop> loops, int chunkSize)
-{
-    const auto plan = LoopPlan::For(loops);
     std::optional<ChunkText> chunks; // holds the text while set
     std::optional<Runner> runner;
     try {
         for (std::size_t k = 0; k < loops.size(); ++k) {
             const RuleLoop& loop = loops[k];
-            const LoopPlan::Loop& how = plan->loops[k];
+            const LoopPlan::Loop& how = plan.loops[k];
             if (how.engine == LoopPlan::Engine::Literal) {
                 if (chunks) {
                     text = UnicodeString(chunks->Text());
@@ -140,7 +135,7 @@ void Run(UnicodeString& text, std::span<const RuleLoop> loops, int chunkSize)
             }
             if (!chunks) {
                 chunks.emplace(text.str(), chunkSize);
-                runner.emplace(*chunks, *plan, k);
+                runner.emplace(*chunks, plan, k);
             } else if (chunks->Uneven()) {
                 chunks->Rebalance();
                 runner->Reindex();

@@ -3,7 +3,7 @@
 #include "Application.h"
 #include "Codes.h"
 #include "FormatList.h"
-#include "RenderView.h"
+#include "FormatListHost.h"
 
 #include <algorithm>
 #include <array>
@@ -136,13 +136,13 @@ private:
 
 } // namespace
 
-void ColorStyleScan(UnicodeString& Dummy, TRenderView& view)
+void ColorStyleScan(UnicodeString& Dummy, TFormatListHost& host)
 {
     std::u16string& s = Dummy.str();
     const std::vector<ScanRule>& rules = Rules();
     // The scan's own entries all start at or before every later deletion
     // point; a list that held entries before the scan gets the full walk.
-    const bool ownList = view.FormatList().Count() == 0;
+    const bool ownList = host.FormatList().Count() == 0;
     NextCodes next(s);
     ScanText text(s);
     const int size = static_cast<int>(s.size());
@@ -163,14 +163,14 @@ void ColorStyleScan(UnicodeString& Dummy, TRenderView& view)
             const ScanRule& r = rules[static_cast<std::size_t>(rule)];
             text.left += r.length;
             if (ownList)
-                view.UpdateFormatListNoneMoved(d, r.length);
+                host.UpdateFormatListNoneMoved(d, r.length);
             else
-                view.UpdateFormatList(d, r.length);
+                host.UpdateFormatList(d, r.length);
             const int at = rule == LoneColorRule ? next.OfColor(text.left) : next.Of(rule, text.left);
             std::optional<int> end;
             if (at < size)
                 end = text.PositionOf(at) + r.endShift;
-            view.FormatList().Add(MakeEntry(d, r.name, end));
+            host.FormatList().Add(MakeEntry(d, r.name, end));
             if (a >= 1)
                 a -= r.length;
             firstUntried = rule + 1;
