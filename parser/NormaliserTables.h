@@ -38,8 +38,4 @@ struct FoldRow {
 // In rule order: by target "00".."15", then by rising source.
 const std::vector<FoldRow>& ColorFoldTable();
 
-// The last step after the loops: pads 0x03 "0" and 0x03 "1" whose next
-// character does not complete a colour index.
-void PadScan(UnicodeString& Input);
-
 } // namespace Normaliser

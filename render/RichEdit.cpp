@@ -1,5 +1,7 @@
 #include "RichEdit.h"
 
+#include "QtText.h"
+
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -13,7 +15,7 @@ namespace {
 // as a line separator (breaks) or a replacement character (frame marks).
 QString OneLine(const UnicodeString& line)
 {
-    QString s(reinterpret_cast<const QChar*>(line.str().data()), line.Length());
+    QString s = ToQString(line);
     for (QChar& c : s) {
         const char16_t u = c.unicode();
         if (u == u'\r' || u == u'\n' || u == 0x2029)

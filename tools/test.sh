@@ -6,7 +6,8 @@
 #                          UndefinedBehaviorSanitizer and LeakSanitizer, and
 #                          a short run of every fuzz target
 #
-# CI (CI=true) always runs the full set; any finding fails the script.
+# CI (CI=true) always runs the full set, with warnings as errors; any
+# finding fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +20,9 @@ for arg in "$@"; do
   esac
 done
 
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+
 if $full; then
   bash tools/setup.sh clang libclang-rt-14-dev llvm
 else
@@ -26,14 +30,14 @@ else
 fi
 
 export QT_QPA_PLATFORM=offscreen
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTINTLINE_WERROR=$werror
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 $full || exit 0
 
 echo "== Every test under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTLINE_SANITIZE=ON
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTLINE_SANITIZE=ON -DTINTLINE_WERROR=$werror
 cmake --build build-asan -j"$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
 UBSAN_OPTIONS=print_stacktrace=1 \

@@ -3,6 +3,7 @@
 // (input, expected, pumps) cases.
 #include "ColorParser.h"
 #include "NormaliserTables.h"
+#include "PadScan.h"
 #include "TestText.h"
 
 #include <functional>

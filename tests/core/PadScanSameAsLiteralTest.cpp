@@ -1,7 +1,7 @@
 // The pad scan gives the text and the pumps of its step-by-step walk.
 #include "DifferentialCheck.h"
 #include "LiteralPasses.h"
-#include "NormaliserTables.h"
+#include "PadScan.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -5,6 +5,7 @@
 #include "Codes.h"
 #include "Color.h"
 #include "FormatList.h"
+#include "QtText.h"
 #include "RenderView.h"
 #include "RichEdit.h"
 #include "StringList.h"
@@ -33,10 +34,7 @@ inline const UnicodeString Bullet(u"\u2022");
 using tt::Piece;
 using tt::T;
 
-inline QString Q(const UnicodeString& s)
-{
-    return QString(reinterpret_cast<const QChar*>(s.str().data()), s.Length());
-}
+inline QString Q(const UnicodeString& s) { return ToQString(s); }
 
 inline QStringList Q(const TStrings& list)
 {
