@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Codes.h"
 #include "FormatList.h"
+#include "Formats.h"
 #include "FormatListHost.h"
 
 #include <algorithm>
@@ -22,9 +23,11 @@
 
 namespace {
 
-constexpr int RuleCount = 22;
-constexpr int FirstColorRule = 5;
-constexpr int LoneColorRule = 21;
+// The rules in the order they are tried at each position: the one-unit
+// style codes, the sixteen colour codes, the lone 0x03.
+constexpr int FirstColorRule = static_cast<int>(StyleCodeFormats.size());
+constexpr int LoneColorRule = FirstColorRule + static_cast<int>(ColorTable.size());
+constexpr int RuleCount = LoneColorRule + 1;
 constexpr int NoRule = -1;
 
 struct ScanRule {
@@ -33,42 +36,44 @@ struct ScanRule {
     int endShift;       // colour runs end just before the next same colour code
 };
 
-// The rules in the order they are tried at each position: 0x0F, 0x02, 0x1F,
-// 0x1E, 0x1D, the sixteen colour codes, the lone 0x03.
 const std::vector<ScanRule>& Rules()
 {
     static const std::vector<ScanRule> rules = [] {
         std::vector<ScanRule> r;
-        for (const char* name : {"clTerminate", "bold", "clUnderline", "clStrikeout", "clItalic"})
-            r.push_back({name, 1, 0});
-        for (const ColorEntry& c : ColorTable)
-            r.push_back({c.formatName, 3, -1});
-        r.push_back({"clNoColor", 1, 0});
+        for (const CodeFormat& style : StyleCodeFormats)
+            r.push_back({style.format.name, 1, 0});
+        for (std::size_t i = 0; i < ColorTable.size(); ++i)
+            r.push_back({ColorFormat(i).name, 3, -1});
+        r.push_back({NoColorFormat.name, 1, 0});
         return r;
     }();
     return rules;
 }
+
+// The rule of each one-unit style code, by its unit.
+constexpr std::array<int, 0x20> StyleRuleOf = [] {
+    std::array<int, 0x20> rule{};
+    rule.fill(NoRule);
+    for (std::size_t k = 0; k < StyleCodeFormats.size(); ++k)
+        rule[StyleCodeFormats[k].code] = static_cast<int>(k);
+    return rule;
+}();
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // The rule that matches at index i of s, NoRule for any other character.
 int RuleAt(const std::u16string& s, std::size_t i)
 {
-    switch (s[i]) {
-    case ctrlT: return 0;
-    case ctrlB: return 1;
-    case ctrlU: return 2;
-    case ctrlS: return 3;
-    case ctrlI: return 4;
-    case ctrlC:
+    const char16_t c = s[i];
+    if (c == ctrlC) {
         if (i + 2 < s.size() && IsDigit(s[i + 1]) && IsDigit(s[i + 2])) {
             const int index = (s[i + 1] - u'0') * 10 + (s[i + 2] - u'0');
             if (index < static_cast<int>(ColorTable.size()))
                 return FirstColorRule + index;
         }
         return LoneColorRule;
-    default: return NoRule;
     }
+    return c < StyleRuleOf.size() ? StyleRuleOf[c] : NoRule;
 }
 
 // Where each rule's code occurs next, from a given index on, in a text whose
