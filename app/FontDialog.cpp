@@ -1,6 +1,7 @@
+// Fonts as the window sees them and the font dialog behind an injectable chooser.
 #include "FontDialog.h"
 
-#include <QFontDialog>
+#include "FontChooserDialog.h"
 
 #include <cmath>
 #include <utility>
@@ -39,17 +40,11 @@ void AssignQFont(TFont& font, const QFont& f)
                  (f.strikeOut() ? fsStrikeOut : 0u);
 }
 
-TFontDialog::TFontDialog(QObject* parent) : QObject(parent), chooser_(&ChooseWithQFontDialog) {}
+TFontDialog::TFontDialog(QObject* parent)
+    : QObject(parent), chooser_([this](TFont& font) { return ChooseFont(font, SampleBackground); })
+{
+}
 
 bool TFontDialog::Execute() { return chooser_ && chooser_(Font); }
 
 void TFontDialog::SetChooser(Chooser chooser) { chooser_ = std::move(chooser); }
-
-bool ChooseWithQFontDialog(TFont& font)
-{
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, ToQFont(font), nullptr);
-    if (ok)
-        AssignQFont(font, chosen);
-    return ok;
-}

@@ -2,8 +2,10 @@
 // Fonts as the window's commands see them, and the font dialog. A font has
 // charset, colour, height (negative: the character height in pixels at 96
 // dpi), name, pitch, size (points) and style.
+#include "Charsets.h"
 #include "RichEdit.h" // TFontStyles
 
+#include <QColor>
 #include <QFont>
 #include <QObject>
 #include <QString>
@@ -14,10 +16,6 @@
 using TColor = std::uint32_t; // 0x00BBGGRR
 
 enum class TFontPitch { fpDefault, fpVariable, fpFixed };
-
-
-inline constexpr int DEFAULT_CHARSET = 1;
-inline constexpr int ANSI_CHARSET = 0;
 
 struct TFont {
     int Charset = DEFAULT_CHARSET;
@@ -50,6 +48,9 @@ public:
     explicit TFontDialog(QObject* parent);
 
     TFont Font;
+    // The background the dialog's sample shows the font on; none leaves
+    // the sample in the dialog's own colours.
+    QColor SampleBackground;
 
     bool Execute();
     void SetChooser(Chooser chooser);
@@ -57,6 +58,3 @@ public:
 private:
     Chooser chooser_;
 };
-
-// The default chooser: QFontDialog. Cancelling leaves the font alone.
-bool ChooseWithQFontDialog(TFont& font);

@@ -27,6 +27,7 @@ void TForm1::Font1Click(TObject*)
 {
     TControlFont preview(*TestRTF);
     FontDialog1->Font = preview.Get();
+    FontDialog1->SampleBackground = TestRTF->Color(); // the sample as the preview would show it
     if (!FontDialog1->Execute())
         return;
     TestRTF->setFocus();
