@@ -1,6 +1,7 @@
 // The window as defined: start state, components, fonts, menus, resizing
 // and the keyboard, in the window as start-up builds it.
 #include "AppTestSupport.h"
+#include "Pump.h"
 #include "RichEdit.h"
 
 #include <QAction>
@@ -28,6 +29,9 @@ private slots:
     void tabOrder();
     void tabCycle_data();
     void tabCycle();
+    void spaceOnButtonKeepsFocus_data();
+    void spaceOnButtonKeepsFocus();
+    void focusMovedDuringRenderStays();
     void menus_data();
     void menus();
     void editFieldTakesLongText();
@@ -233,6 +237,55 @@ void MainWindowTest::tabCycle()
     QCOMPARE(form.TestRTF->toPlainText(), preview);
     QVERIFY(form.IRCEdit->text().isEmpty());
     QVERIFY(!form.ToggleCheck->isChecked());
+}
+
+void MainWindowTest::spaceOnButtonKeepsFocus_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("memoFirstLine");
+    QTest::newRow("Char") << "Button1" << "Char is: unknown";
+    QTest::newRow("Line") << "Button2" << "Section Line Scanner: ";
+}
+
+void MainWindowTest::spaceOnButtonKeepsFocus()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, memoFirstLine);
+    StartedWindow started;
+    TForm1& form = started.Form();
+    QVERIFY(started.ShowActive());
+    form.IRCEdit->setText(Q({"a", u'\x02', "b"}));
+    QWidget* pressed = form.findChild<QWidget*>(button);
+    pressed->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), pressed);
+    // Space clicks the button; its command runs and the keyboard stays on
+    // it, so that a second Space clicks it again and ticks nothing else.
+    for (int press = 1; press <= 2; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(MemoTexts(form).value(0), memoFirstLine);
+        QCOMPARE(QApplication::focusWidget(), pressed);
+        QVERIFY(pressed->isEnabled());
+    }
+    QVERIFY(!form.ToggleCheck->isChecked());
+}
+
+void MainWindowTest::focusMovedDuringRenderStays()
+{
+    StartedWindow started;
+    TForm1& form = started.Form();
+    QVERIFY(started.ShowActive());
+    form.IRCEdit->setText(Q({u'\x03', "04red", u'\x02', "bold"}));
+    form.Button2->setFocus(Qt::TabFocusReason);
+    // The user clicks into the edit field while the render pumps.
+    int pumps = 0;
+    TPumpInstaller pump([&] {
+        if (pumps++ == 0)
+            form.IRCEdit->setFocus(Qt::MouseFocusReason);
+    });
+    QTest::keyClick(form.Button2, Qt::Key_Space);
+    QVERIFY(pumps > 0);
+    QCOMPARE(MemoTexts(form).value(0), QString("Section Line Scanner: "));
+    QCOMPARE(QApplication::focusWidget(), form.IRCEdit);
 }
 
 void MainWindowTest::menus_data()
