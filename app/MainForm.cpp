@@ -238,17 +238,21 @@ void TForm1::RunRenderJob(const UnicodeString& line)
     Sync.DoSynchronize();
 }
 
-TForm1::RenderLock::RenderLock(TForm1& form) : form_(form)
+TForm1::RenderLock::RenderLock(TForm1& form) : form_(form), focus_(form.focusWidget())
 {
     form_.rendering_ = true;
     form_.Button1->setEnabled(false);
     form_.Button2->setEnabled(false);
+    // A disabled button hands the focus on to the next control.
+    handedOn_ = form_.focusWidget();
 }
 
 TForm1::RenderLock::~RenderLock()
 {
     form_.Button1->setEnabled(true);
     form_.Button2->setEnabled(true);
+    if (focus_ && focus_ != handedOn_ && form_.focusWidget() == handedOn_)
+        focus_->setFocus(Qt::OtherFocusReason);
     form_.rendering_ = false;
 }
 

@@ -8,6 +8,7 @@
 #include "StringList.h"
 #include "UnicodeString.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -155,7 +156,8 @@ private:
 
     // While a render runs, "Char" and "Line" are off: a click let through by
     // the render's message pumps must not clear the memo or the Format List
-    // under it. Other commands stay available.
+    // under it. Other commands stay available. The button that had the
+    // keyboard gets it back, unless the user moved it meanwhile.
     class RenderLock {
     public:
         explicit RenderLock(TForm1& form);
@@ -165,6 +167,8 @@ private:
 
     private:
         TForm1& form_;
+        QPointer<QWidget> focus_;
+        QPointer<QWidget> handedOn_;
     };
     bool rendering_ = false;
 

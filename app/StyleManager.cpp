@@ -19,6 +19,11 @@ bool TStyleManager::TrySetStyle(const QString& name)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     const QString sheet = QString::fromUtf8(file.readAll());
+    // Under a style sheet Qt stops passing a window's font on to controls it
+    // has already polished, unless the window carries a sheet of its own: the
+    // form font's height, set once the definition is loaded, would reach no
+    // control. With this, fonts and colours pass down as without a sheet.
+    QApplication::setAttribute(Qt::AA_UseStyleSheetPropagationInWidgetStyles);
     QApplication::setStyle(QStringLiteral("Fusion"));
     qApp->setStyleSheet(sheet);
     return true;

@@ -1,21 +1,123 @@
 #!/usr/bin/env bash
-# Takes docs/line-preview.png from the running program on a virtual display:
-#   xvfb-run -a -s "-screen 0 800x600x24" bash tools/screenshot.sh
-# Needs a build (bash tools/run.sh builds one) and xdotool, xclip, imagemagick.
+# Takes pictures of the running program on a virtual display:
+#   xvfb-run -a -s "-screen 0 1024x768x24" bash tools/screenshot.sh [--docs] [--out DIR] [STATE...]
+# STATE is one of: start line editmenu rtfmenu info font error autocolor
+# focus (all of them when none is named). Each picture is DIR/STATE.png,
+# for focus one DIR/focus-CONTROL.png per control in the tab order
+# (DIR is build/screenshots unless --out says otherwise); --docs also
+# copies "line" to docs/line-preview.png and "font" to docs/font-dialog.png.
+# Builds the program and the error box's helper, and needs xdotool, xclip
+# and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build/app/Tarvexa1 &
-pid=$!
-sleep 3
-wid=$(xdotool search --sync --name Tintline | head -1)
-xdotool windowfocus "$wid"
-printf 'Hello \xe2\x80\xa2nick> \x0304,1red\x03 and \x02bold\x02, \x1Fline\x1F, \x1Ditalic\x1D \x0312blue\x0f done' | xclip -selection clipboard
-eval $(xdotool getwindowgeometry --shell $wid)
-xdotool mousemove $((X+100)) $((Y+30)) click 1
-sleep 0.5
-xdotool key ctrl+v
-sleep 0.5
-xdotool mousemove $((X+537)) $((Y+376)) click 1
-sleep 2
-import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/line-preview.png
-kill $pid
+
+out=build/screenshots
+docs=false
+states=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --docs) docs=true ;;
+    --out) out=$2; shift ;;
+    start|line|editmenu|rtfmenu|info|font|error|autocolor|focus) states+=("$1") ;;
+    -h|--help) sed -n '2,/^set -e/p' "$0" | grep '^#'; exit 0 ;;
+    *) sed -n '2,/^set -e/p' "$0" | grep '^#' >&2; exit 2 ;;
+  esac
+  shift
+done
+[ ${#states[@]} -gt 0 ] || states=(start line editmenu rtfmenu info font error autocolor focus)
+if [ -z "${DISPLAY:-}" ]; then
+  echo "No display: run it as  xvfb-run -a -s \"-screen 0 1024x768x24\" bash $0" >&2
+  exit 1
+fi
+mkdir -p "$out"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)" --target Tarvexa1 ErrorBoxShow >/dev/null
+
+# A coded line: a lead, a bracket and colours, bold, underline, italic.
+line=$'Hello \xe2\x80\xa2nick> \x0304,1red\x03 and \x02bold\x02, \x1Fline\x1F, \x1Ditalic\x1D \x0312blue\x0f done'
+
+pid=
+stop() { if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; pid=; fi; }
+trap stop EXIT
+
+# Starts a program and waits for its main window; sets wid, X, Y.
+launch() {
+  "$@" &
+  pid=$!
+  wid=$(xdotool search --sync --onlyvisible --name '^Tintline$' | head -1)
+  sleep 1
+  xdotool windowfocus --sync "$wid" 2>/dev/null || true
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+}
+
+# Clicks at x, y inside the main window (button 1 unless given).
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click "${3:-1}"; sleep 0.5; }
+
+# Takes the area that holds every visible window of the program.
+shoot() {
+  local x0=100000 y0=100000 x1=0 y1=0 w
+  for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w" | sed 's/^/W/')"
+    [ "$WWIDTH" -gt 1 ] && [ "$WHEIGHT" -gt 1 ] || continue
+    [ "$WX" -lt "$x0" ] && x0=$WX
+    [ "$WY" -lt "$y0" ] && y0=$WY
+    [ $((WX + WWIDTH)) -gt "$x1" ] && x1=$((WX + WWIDTH))
+    [ $((WY + WHEIGHT)) -gt "$y1" ] && y1=$((WY + WHEIGHT))
+  done
+  import -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage "$out/$1.png"
+  echo "$out/$1.png"
+}
+
+# Pastes the coded line into the edit field and clicks "Line".
+run_line() {
+  printf '%s' "$line" | xclip -selection clipboard
+  click 100 30
+  xdotool key ctrl+v
+  sleep 0.3
+  click 537 376
+  sleep 1.5
+}
+
+# Opens the preview's menu and picks its n-th command.
+preview_command() {
+  click 300 100 3
+  for _ in $(seq "$1"); do xdotool key Down; done
+  xdotool key Return
+  sleep 1.5
+}
+
+for state in "${states[@]}"; do
+  if [ "$state" = error ]; then
+    launch build/tests/app/ErrorBoxShow
+    sleep 1
+  else
+    launch build/app/Tarvexa1
+  fi
+  case "$state" in
+    start) ;;
+    line) run_line ;;
+    editmenu) click 100 30 3 ;;
+    rtfmenu) run_line; click 300 100 3 ;;
+    info) preview_command 4 ;;
+    font) run_line; preview_command 3 ;;
+    autocolor) click 22 380; click 300 250 ;;
+    focus)
+      # One picture per control in the tab order, the focus moved by Tab.
+      run_line
+      click 100 30
+      for name in IRCEdit Button1 ResultMemo TestRTF Button2 ToggleCheck; do
+        shoot "focus-$name"
+        xdotool key Tab
+        sleep 0.3
+      done
+      stop
+      continue ;;
+  esac
+  shoot "$state"
+  stop
+done
+
+if $docs; then
+  [ -f "$out/line.png" ] && cp "$out/line.png" docs/line-preview.png
+  [ -f "$out/font.png" ] && cp "$out/font.png" docs/font-dialog.png
+fi

@@ -1,9 +1,13 @@
 #pragma once
-// Helpers for the window tests: texts from units, the memo as a list.
+// Helpers for the window tests: texts from units, the memo as a list, the
+// window as start-up builds it.
 #include "MainForm.h"
 #include "QtText.h"
+#include "StartUp.h"
 
+#include <QApplication>
 #include <QStringList>
+#include <QTest>
 
 #include <initializer_list>
 
@@ -32,5 +36,30 @@ inline QStringList MemoTexts(const TForm1& form)
         lines << ToQString(form.MemoLines().Get(i));
     return lines;
 }
+
+// The window as start-up builds it: the application's names and icon, the
+// style applied before the window is made, then the window. Layout, font and
+// keyboard tests use it, so that they see what the style does to the window.
+class StartedWindow {
+public:
+    StartedWindow() : main_(Initialized()) {}
+    TForm1& Form() { return main_.Form(); }
+
+    // Shown and active, as the message loop shows it: keys go to its focus.
+    bool ShowActive()
+    {
+        Form().show();
+        QApplication::setActiveWindow(&Form());
+        return QTest::qWaitForWindowActive(&Form());
+    }
+
+private:
+    static QString Initialized()
+    {
+        InitializeApplication();
+        return QString::fromLatin1(AppStyleName);
+    }
+    TMainFormHolder main_;
+};
 
 } // namespace at

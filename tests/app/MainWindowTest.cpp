@@ -1,5 +1,7 @@
-// The window as defined: start state, components, menus, resizing.
+// The window as defined: start state, components, fonts, menus, resizing
+// and the keyboard, in the window as start-up builds it.
 #include "AppTestSupport.h"
+#include "Pump.h"
 #include "RichEdit.h"
 
 #include <QAction>
@@ -10,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace at;
 
@@ -23,6 +27,11 @@ private slots:
     void fonts();
     void controlProperties();
     void tabOrder();
+    void tabCycle_data();
+    void tabCycle();
+    void spaceOnButtonKeepsFocus_data();
+    void spaceOnButtonKeepsFocus();
+    void focusMovedDuringRenderStays();
     void menus_data();
     void menus();
     void editFieldTakesLongText();
@@ -100,7 +109,8 @@ void MainWindowTest::components()
     QFETCH(QString, kind);
     QFETCH(QString, caption);
     QFETCH(QRect, bounds);
-    TForm1 form;
+    StartedWindow started;
+    TForm1& form = started.Form();
     QWidget* w = form.findChild<QWidget*>(QTest::currentDataTag());
     QVERIFY(w);
     QVERIFY(w->inherits(kind.toLatin1()));
@@ -119,25 +129,34 @@ void MainWindowTest::components()
 
 void MainWindowTest::fonts_data()
 {
+    // Every control without a font of its own has the form font.
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("pixelSize");
     QTest::newRow("Form1") << "Tahoma" << 11;
+    QTest::newRow("Label1") << "Tahoma" << 11;
+    QTest::newRow("Label2") << "Tahoma" << 11;
+    QTest::newRow("Label3") << "Tahoma" << 11;
     QTest::newRow("IRCEdit") << "Tahoma" << 11;
     QTest::newRow("Button1") << "Tahoma" << 11;
     QTest::newRow("ResultMemo") << "Courier New" << 13;
     QTest::newRow("TestRTF") << "Segoe UI Symbol" << 16;
+    QTest::newRow("Button2") << "Tahoma" << 11;
+    QTest::newRow("ToggleCheck") << "Tahoma" << 11;
 }
 
 void MainWindowTest::fonts()
 {
     QFETCH(QString, family);
     QFETCH(int, pixelSize);
-    TForm1 form;
+    StartedWindow started;
+    TForm1& form = started.Form();
+    form.show(); // polished, as the user sees it
     const QString name = QTest::currentDataTag();
     QWidget* w = name == "Form1" ? &form : form.findChild<QWidget*>(name);
     QVERIFY(w);
     QCOMPARE(w->font().family(), family);
     QCOMPARE(w->font().pixelSize(), pixelSize);
+    QCOMPARE(w->fontInfo().pixelSize(), pixelSize);
 }
 
 void MainWindowTest::controlProperties()
@@ -163,7 +182,8 @@ void MainWindowTest::controlProperties()
 
 void MainWindowTest::tabOrder()
 {
-    TForm1 form;
+    StartedWindow started;
+    TForm1& form = started.Form();
     const QStringList stops{"IRCEdit", "Button1", "ResultMemo", "TestRTF", "Button2", "ToggleCheck"};
     QStringList seen;
     QWidget* w = form.IRCEdit;
@@ -175,6 +195,97 @@ void MainWindowTest::tabOrder()
     QCOMPARE(seen, stops);
     for (const QString& name : stops)
         QVERIFY2(form.findChild<QWidget*>(name)->focusPolicy() & Qt::TabFocus, qPrintable(name));
+}
+
+void MainWindowTest::tabCycle_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("forwards");
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << int(Qt::NoModifier) << true;
+    // X11 delivers Shift+Tab as Backtab; other platforms as Tab with Shift.
+    QTest::newRow("Shift+Backtab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << false;
+    QTest::newRow("Shift+Tab") << int(Qt::Key_Tab) << int(Qt::ShiftModifier) << false;
+}
+
+void MainWindowTest::tabCycle()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, forwards);
+    StartedWindow started;
+    TForm1& form = started.Form();
+    QVERIFY(started.ShowActive());
+    // The window opens with the first control of the tab order focused.
+    QCOMPARE(QApplication::focusWidget(), form.IRCEdit);
+
+    QStringList order{"IRCEdit", "Button1", "ResultMemo", "TestRTF", "Button2", "ToggleCheck"};
+    if (!forwards)
+        std::reverse(order.begin() + 1, order.end());
+    const QString memo = form.ResultMemo->toPlainText();
+    form.TestRTF->LinesAdd(UnicodeString("preview"));
+    const QString preview = form.TestRTF->toPlainText();
+    // Twice round: from the last control the keyboard comes back to the first.
+    for (int i = 1; i <= 2 * order.size(); ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[i % order.size()]);
+    }
+    QCOMPARE(form.ResultMemo->toPlainText(), memo);
+    QCOMPARE(form.TestRTF->toPlainText(), preview);
+    QVERIFY(form.IRCEdit->text().isEmpty());
+    QVERIFY(!form.ToggleCheck->isChecked());
+}
+
+void MainWindowTest::spaceOnButtonKeepsFocus_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("memoFirstLine");
+    QTest::newRow("Char") << "Button1" << "Char is: unknown";
+    QTest::newRow("Line") << "Button2" << "Section Line Scanner: ";
+}
+
+void MainWindowTest::spaceOnButtonKeepsFocus()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, memoFirstLine);
+    StartedWindow started;
+    TForm1& form = started.Form();
+    QVERIFY(started.ShowActive());
+    form.IRCEdit->setText(Q({"a", u'\x02', "b"}));
+    QWidget* pressed = form.findChild<QWidget*>(button);
+    pressed->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), pressed);
+    // Space clicks the button; its command runs and the keyboard stays on
+    // it, so that a second Space clicks it again and ticks nothing else.
+    for (int press = 1; press <= 2; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(MemoTexts(form).value(0), memoFirstLine);
+        QCOMPARE(QApplication::focusWidget(), pressed);
+        QVERIFY(pressed->isEnabled());
+    }
+    QVERIFY(!form.ToggleCheck->isChecked());
+}
+
+void MainWindowTest::focusMovedDuringRenderStays()
+{
+    StartedWindow started;
+    TForm1& form = started.Form();
+    QVERIFY(started.ShowActive());
+    form.IRCEdit->setText(Q({u'\x03', "04red", u'\x02', "bold"}));
+    form.Button2->setFocus(Qt::TabFocusReason);
+    // The user clicks into the edit field while the render pumps.
+    int pumps = 0;
+    TPumpInstaller pump([&] {
+        if (pumps++ == 0)
+            form.IRCEdit->setFocus(Qt::MouseFocusReason);
+    });
+    QTest::keyClick(form.Button2, Qt::Key_Space);
+    QVERIFY(pumps > 0);
+    QCOMPARE(MemoTexts(form).value(0), QString("Section Line Scanner: "));
+    QCOMPARE(QApplication::focusWidget(), form.IRCEdit);
 }
 
 void MainWindowTest::menus_data()
@@ -312,14 +423,15 @@ void MainWindowTest::resizing()
     QFETCH(QSize, size);
     QFETCH(QString, component);
     QFETCH(QRect, bounds);
-    TForm1 form;
+    StartedWindow started;
+    TForm1& form = started.Form();
     form.resize(size);
     form.show(); // delivers the resize
     QCOMPARE(form.size(), size);
     QWidget* w = form.findChild<QWidget*>(component);
     if (qobject_cast<QLabel*>(w)) { // sized to its caption, see components()
-        const TForm1 unresized;
-        bounds.setWidth(unresized.findChild<QWidget*>(component)->width());
+        StartedWindow unresized;
+        bounds.setWidth(unresized.Form().findChild<QWidget*>(component)->width());
     }
     QCOMPARE(w->geometry(), bounds);
 }

@@ -1,6 +1,9 @@
 #include "TestText.h"
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <iterator>
+
 namespace {
 
 using namespace tt;
@@ -41,6 +44,46 @@ TEST(Codes, ColourTableRowsMatchTheirIndex)
     EXPECT_STREQ(ColorTable[4].formatName, "clRed");
     EXPECT_EQ(ColorTable[4].color, 0x0000FFu);
     EXPECT_STREQ(ColorTable[10].formatName, "clTeal");
+}
+
+TEST(Codes, ColourTableIsPinned)
+{
+    // The menu caption belongs to the insert commands, the name to the
+    // passes, the format name and the colour (0x00BBGGRR) to the preview.
+    struct Row {
+        const char* index;
+        const char* caption;
+        const char* name;
+        const char* formatName;
+        std::uint32_t color;
+    };
+    const Row rows[] = {
+        {"00", "00 White", "White", "clWhite", 0xFFFFFF},
+        {"01", "01 Black", "Black", "clBlack", 0x000000},
+        {"02", "02 Blue", "Blue", "clBlue", 0xFF0000},
+        {"03", "03 Green", "Green", "clGreen", 0x008000},
+        {"04", "04 Red", "Red", "clRed", 0x0000FF},
+        {"05", "05 Brown", "Brown", "clBrown", 0x004080},
+        {"06", "06 Purple", "Purple", "clPurple", 0x800080},
+        {"07", "07 Orange", "Orange", "clOrange", 0x0080FF},
+        {"08", "08 Yellow", "Yellow", "clYellow", 0x00FFFF},
+        {"09", "09 Light Green", "LightGreen", "clLightGreen", 0x00FF80},
+        {"10", "10 Cyan", "Cyan", "clTeal", 0x808000},
+        {"11", "11 Light Cyan", "LightCyan", "clAqua", 0xFFFF00},
+        {"12", "12 Light Blue", "LightBlue", "clLightblue", 0xFF8000},
+        {"13", "13 Pink", "Pink", "clPink", 0xFF00FF},
+        {"14", "14 Gray", "Gray", "clGrey", 0x808080},
+        {"15", "15 Light Gray", "LightGray", "clLightgrey", 0xC0C0C0},
+    };
+    ASSERT_EQ(ColorTable.size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].caption);
+        EXPECT_STREQ(ColorTable[i].index, rows[i].index);
+        EXPECT_STREQ(ColorTable[i].caption, rows[i].caption);
+        EXPECT_STREQ(ColorTable[i].name, rows[i].name);
+        EXPECT_STREQ(ColorTable[i].formatName, rows[i].formatName);
+        EXPECT_EQ(ColorTable[i].color, rows[i].color);
+    }
 }
 
 } // namespace
