@@ -25,27 +25,15 @@ void TForm1::InsertCode(char16_t code, const UnicodeString& digits)
     }
 }
 
-void TForm1::InsertColor(int index) { InsertCode(ctrlC, ColorTable[static_cast<std::size_t>(index)].index); }
+void TForm1::InsertColor(std::size_t row) { InsertCode(ctrlC, ColorTable[row].index); }
 
 void TForm1::Bold1Click(TObject*) { InsertCode(ctrlB); }
 void TForm1::Underline1Click(TObject*) { InsertCode(ctrlU); }
 void TForm1::Italic1Click(TObject*) { InsertCode(ctrlI); }
 void TForm1::Strikeout1Click(TObject*) { InsertCode(ctrlS); }
-void TForm1::White1Click(TObject*) { InsertColor(0); }
-void TForm1::Black1Click(TObject*) { InsertColor(1); }
-void TForm1::Blau1Click(TObject*) { InsertColor(2); }
-void TForm1::Green1Click(TObject*) { InsertColor(3); }
-void TForm1::Red1Click(TObject*) { InsertColor(4); }
-void TForm1::Brown1Click(TObject*) { InsertColor(5); }
-void TForm1::Lila1Click(TObject*) { InsertColor(6); }
-void TForm1::Orange1Click(TObject*) { InsertColor(7); }
-void TForm1::Yellow1Click(TObject*) { InsertColor(8); }
-void TForm1::Lightgreen1Click(TObject*) { InsertColor(9); }
-void TForm1::Cyan1Click(TObject*) { InsertColor(10); }
-void TForm1::LightCyan1Click(TObject*) { InsertColor(11); }
-void TForm1::LightBlue1Click(TObject*) { InsertColor(12); }
-void TForm1::Pink1Click(TObject*) { InsertColor(13); }
-void TForm1::Grey1Click(TObject*) { InsertColor(14); }
-void TForm1::LightGray1Click(TObject*) { InsertColor(15); }
+#define TINTLINE_COLOR_HANDLER(item)                                                                                   \
+    void TForm1::item##Click(TObject*) { InsertColor(ColorCommandRow(#item)); }
+TINTLINE_COLOR_COMMANDS(TINTLINE_COLOR_HANDLER)
+#undef TINTLINE_COLOR_HANDLER
 void TForm1::NoColor1Click(TObject*) { InsertCode(ctrlC); }
 void TForm1::NoStyle1Click(TObject*) { InsertCode(ctrlT); }

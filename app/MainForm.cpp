@@ -54,30 +54,16 @@ constexpr std::array<MenuItem, 5> EditPopupHead{{
     {"N1", "-", &TForm1::N1},
 }};
 
-// Names of the colour items, one per row of the colour table, whose
-// captions they show.
+// The colour items, one per row of the colour table, whose captions they show.
 struct ColorItem {
     const char* name;
     ActionField field;
+    void (TForm1::*handler)(TObject*);
 };
-constexpr std::array<ColorItem, ColorTable.size()> ColorItems{{
-    {"White1", &TForm1::White1},
-    {"Black1", &TForm1::Black1},
-    {"Blau1", &TForm1::Blau1},
-    {"Green1", &TForm1::Green1},
-    {"Red1", &TForm1::Red1},
-    {"Brown1", &TForm1::Brown1},
-    {"Lila1", &TForm1::Lila1},
-    {"Orange1", &TForm1::Orange1},
-    {"Yellow1", &TForm1::Yellow1},
-    {"Lightgreen1", &TForm1::Lightgreen1},
-    {"Cyan1", &TForm1::Cyan1},
-    {"LightCyan1", &TForm1::LightCyan1},
-    {"LightBlue1", &TForm1::LightBlue1},
-    {"Pink1", &TForm1::Pink1},
-    {"Grey1", &TForm1::Grey1},
-    {"LightGray1", &TForm1::LightGray1},
-}};
+#define TINTLINE_COLOR_ITEM(item) ColorItem{#item, &TForm1::item, &TForm1::item##Click},
+constexpr std::array ColorItems{TINTLINE_COLOR_COMMANDS(TINTLINE_COLOR_ITEM)};
+#undef TINTLINE_COLOR_ITEM
+static_assert(ColorItems.size() == ColorTable.size());
 
 constexpr std::array<MenuItem, 3> EditPopupTail{{
     {"N2", "-", &TForm1::N2},
@@ -90,7 +76,8 @@ struct ClickBinding {
     void (TForm1::*handler)(TObject*);
 };
 
-constexpr std::array<ClickBinding, 29> ClickBindings{{
+// The click handlers but the colour commands'.
+constexpr std::array<ClickBinding, 13> ClickBindings{{
     {"Button1", &TForm1::Button1Click},
     {"Button2", &TForm1::Button2Click},
     {"LightBackground1", &TForm1::LightBackground1Click},
@@ -100,22 +87,6 @@ constexpr std::array<ClickBinding, 29> ClickBindings{{
     {"Underline1", &TForm1::Underline1Click},
     {"Italic1", &TForm1::Italic1Click},
     {"Strikeout1", &TForm1::Strikeout1Click},
-    {"White1", &TForm1::White1Click},
-    {"Black1", &TForm1::Black1Click},
-    {"Blau1", &TForm1::Blau1Click},
-    {"Green1", &TForm1::Green1Click},
-    {"Red1", &TForm1::Red1Click},
-    {"Brown1", &TForm1::Brown1Click},
-    {"Lila1", &TForm1::Lila1Click},
-    {"Orange1", &TForm1::Orange1Click},
-    {"Yellow1", &TForm1::Yellow1Click},
-    {"Lightgreen1", &TForm1::Lightgreen1Click},
-    {"Cyan1", &TForm1::Cyan1Click},
-    {"LightCyan1", &TForm1::LightCyan1Click},
-    {"LightBlue1", &TForm1::LightBlue1Click},
-    {"Pink1", &TForm1::Pink1Click},
-    {"Grey1", &TForm1::Grey1Click},
-    {"LightGray1", &TForm1::LightGray1Click},
     {"NoColor1", &TForm1::NoColor1Click},
     {"NoStyle1", &TForm1::NoStyle1Click},
     {"Info1", &TForm1::Info1Click},
@@ -204,23 +175,27 @@ void TForm1::BuildMenus()
 
 void TForm1::BindHandlers()
 {
-    for (const ClickBinding& binding : ClickBindings) {
-        QObject* component = findChild<QObject*>(QString::fromLatin1(binding.component));
-        if (!component)
-            throw Exception(std::string("The window has no component ") + binding.component);
-        // An exception that leaves a handler is reported; the window goes on.
-        auto run = [this, handler = binding.handler, component] {
-            RunGuarded([&] { (this->*handler)(component); });
-        };
-        if (auto* box = qobject_cast<QCheckBox*>(component))
-            connect(box, &QCheckBox::toggled, this, run); // every change of state
-        else if (auto* button = qobject_cast<QAbstractButton*>(component))
-            connect(button, &QAbstractButton::clicked, this, run);
-        else if (auto* action = qobject_cast<QAction*>(component))
-            connect(action, &QAction::triggered, this, run);
-        else
-            throw Exception(std::string("The component cannot be clicked: ") + binding.component);
-    }
+    for (const ClickBinding& binding : ClickBindings)
+        Bind(binding.component, binding.handler);
+    for (const ColorItem& item : ColorItems)
+        Bind(item.name, item.handler);
+}
+
+void TForm1::Bind(const char* name, void (TForm1::*handler)(TObject*))
+{
+    QObject* component = findChild<QObject*>(QString::fromLatin1(name));
+    if (!component)
+        throw Exception(std::string("The window has no component ") + name);
+    // An exception that leaves a handler is reported; the window goes on.
+    auto run = [this, handler, component] { RunGuarded([&] { (this->*handler)(component); }); };
+    if (auto* box = qobject_cast<QCheckBox*>(component))
+        connect(box, &QCheckBox::toggled, this, run); // every change of state
+    else if (auto* button = qobject_cast<QAbstractButton*>(component))
+        connect(button, &QAbstractButton::clicked, this, run);
+    else if (auto* action = qobject_cast<QAction*>(component))
+        connect(action, &QAction::triggered, this, run);
+    else
+        throw Exception(std::string("The component cannot be clicked: ") + name);
 }
 
 UnicodeString TForm1::EditText() const { return FromQString(IRCEdit->text()); }

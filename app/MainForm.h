@@ -2,6 +2,7 @@
 // The main window: the edit field, the "Char" and "Line" buttons, the
 // result memo, the preview, the AutoColor check box, both context menus
 // and the font dialog, with the click handlers and the Format List.
+#include "ColorCommands.h"
 #include "FontDialog.h"
 #include "MemoLines.h"
 #include "RenderView.h"
@@ -53,22 +54,10 @@ public:
     QAction* Italic1 = nullptr;
     QAction* Strikeout1 = nullptr;
     QAction* N1 = nullptr;
-    QAction* White1 = nullptr;
-    QAction* Black1 = nullptr;
-    QAction* Blau1 = nullptr;
-    QAction* Green1 = nullptr;
-    QAction* Red1 = nullptr;
-    QAction* Brown1 = nullptr;
-    QAction* Lila1 = nullptr;
-    QAction* Orange1 = nullptr;
-    QAction* Yellow1 = nullptr;
-    QAction* Lightgreen1 = nullptr;
-    QAction* Cyan1 = nullptr;
-    QAction* LightCyan1 = nullptr;
-    QAction* LightBlue1 = nullptr;
-    QAction* Pink1 = nullptr;
-    QAction* Grey1 = nullptr;
-    QAction* LightGray1 = nullptr;
+    // White1 .. LightGray1, the sixteen colour commands.
+#define TINTLINE_COLOR_FIELD(item) QAction* item = nullptr;
+    TINTLINE_COLOR_COMMANDS(TINTLINE_COLOR_FIELD)
+#undef TINTLINE_COLOR_FIELD
     QAction* N2 = nullptr;
     QAction* NoColor1 = nullptr;
     QAction* NoStyle1 = nullptr;
@@ -87,22 +76,10 @@ public:
     void Underline1Click(TObject* Sender);
     void Italic1Click(TObject* Sender);
     void Strikeout1Click(TObject* Sender);
-    void White1Click(TObject* Sender);
-    void Black1Click(TObject* Sender);
-    void Blau1Click(TObject* Sender);
-    void Green1Click(TObject* Sender);
-    void Red1Click(TObject* Sender);
-    void Brown1Click(TObject* Sender);
-    void Lila1Click(TObject* Sender);
-    void Orange1Click(TObject* Sender);
-    void Yellow1Click(TObject* Sender);
-    void Lightgreen1Click(TObject* Sender);
-    void Cyan1Click(TObject* Sender);
-    void LightCyan1Click(TObject* Sender);
-    void LightBlue1Click(TObject* Sender);
-    void Pink1Click(TObject* Sender);
-    void Grey1Click(TObject* Sender);
-    void LightGray1Click(TObject* Sender);
+    // White1Click .. LightGray1Click.
+#define TINTLINE_COLOR_HANDLER(item) void item##Click(TObject* Sender);
+    TINTLINE_COLOR_COMMANDS(TINTLINE_COLOR_HANDLER)
+#undef TINTLINE_COLOR_HANDLER
     void NoColor1Click(TObject* Sender);
     void NoStyle1Click(TObject* Sender);
     void Info1Click(TObject* Sender);
@@ -145,12 +122,13 @@ public:
 private:
     void BuildMenus();
     void BindHandlers();
+    void Bind(const char* name, void (TForm1::*handler)(TObject*));
     UnicodeString EditText() const;
     void SetEditText(const UnicodeString& text);
     // Puts code, then digits behind it, at the edit field's caret.
     void InsertCode(char16_t code, const UnicodeString& digits = {});
-    // The colour command of row index of the colour table.
-    void InsertColor(int index);
+    // The colour command of a row of the colour table.
+    void InsertColor(std::size_t row);
     // The rendering job of a "Line" click: passes, scan and preview.
     void RunRenderJob(const UnicodeString& line);
 
