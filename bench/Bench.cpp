@@ -7,6 +7,7 @@
 #include "ColorRemover.h"
 #include "ColorStyleScan.h"
 #include "FormatListHost.h"
+#include "LineRoad.h"
 #include "StageInputs.h"
 #include "Summary.h"
 #include "Workloads.h"
@@ -63,18 +64,14 @@ void Scan(benchmark::State& state, int workload)
     });
 }
 
-// The five steps of one render's core, in its order.
+// The road of one line, as a render runs it.
 void Road(benchmark::State& state, int workload)
 {
     const UnicodeString& line = StageInput(workload, Step::Line);
     TOwnFormatList view;
     Measure(state, [&] {
-        UnicodeString Dummy = TColorParser::PrepareLine(line);
-        Dummy = TColorParser::RemoveBackColors(Dummy);
-        Dummy = TColorParser::PrepareLine_(Dummy);
-        view.list.Clear();
-        ColorStyleScan(Dummy, view);
-        Dummy = TColorParser::RemoveLastChars(Dummy);
+        UnicodeString Dummy;
+        RunLineRoad(line, Dummy, view);
         benchmark::DoNotOptimize(Dummy);
     });
 }

@@ -1,18 +1,36 @@
 #include "StageInputs.h"
 
-#include "ColorParser.h"
-#include "ColorStyleScan.h"
 #include "FormatListHost.h"
+#include "LineRoad.h"
 #include "Workloads.h"
 
 #include <array>
 #include <map>
 #include <optional>
-#include <utility>
 
 namespace {
 
 using Texts = std::array<std::optional<UnicodeString>, 5>;
+
+// Keeps what each step of the road leaves.
+class StepTexts : public TLineRoadWatch {
+public:
+    explicit StepTexts(Texts& texts) : texts_(texts) {}
+
+    void Done(RoadStep step, const UnicodeString& text) override
+    {
+        switch (step) {
+        case RoadStep::Pass1: texts_[static_cast<std::size_t>(Step::AfterPass1)] = text; break;
+        case RoadStep::Pass2: texts_[static_cast<std::size_t>(Step::AfterPass2)] = text; break;
+        case RoadStep::Pass3: texts_[static_cast<std::size_t>(Step::AfterPass3)] = text; break;
+        case RoadStep::Scan: texts_[static_cast<std::size_t>(Step::AfterScan)] = text; break;
+        case RoadStep::Strip: break;
+        }
+    }
+
+private:
+    Texts& texts_;
+};
 
 std::map<int, Texts>& Cache()
 {
@@ -20,29 +38,20 @@ std::map<int, Texts>& Cache()
     return cache;
 }
 
-UnicodeString Make(int workload, Step step)
-{
-    switch (step) {
-    case Step::Line: return Workloads()[static_cast<std::size_t>(workload)].text;
-    case Step::AfterPass1: return TColorParser::PrepareLine(StageInput(workload, Step::Line));
-    case Step::AfterPass2: return TColorParser::RemoveBackColors(StageInput(workload, Step::AfterPass1));
-    case Step::AfterPass3: return TColorParser::PrepareLine_(StageInput(workload, Step::AfterPass2));
-    case Step::AfterScan: {
-        UnicodeString text = StageInput(workload, Step::AfterPass3);
-        TOwnFormatList view;
-        ColorStyleScan(text, view);
-        return text;
-    }
-    }
-    return {};
-}
-
 } // namespace
 
 const UnicodeString& StageInput(int workload, Step step)
 {
-    auto& slot = Cache()[workload][static_cast<std::size_t>(step)];
-    if (!slot)
-        slot = Make(workload, step);
+    Texts& texts = Cache()[workload];
+    auto& line = texts[static_cast<std::size_t>(Step::Line)];
+    if (!line)
+        line = Workloads()[static_cast<std::size_t>(workload)].text;
+    auto& slot = texts[static_cast<std::size_t>(step)];
+    if (!slot) {
+        StepTexts keep(texts);
+        TOwnFormatList view;
+        UnicodeString Dummy;
+        RunLineRoad(*line, Dummy, view, keep);
+    }
     return *slot;
 }

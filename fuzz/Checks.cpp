@@ -1,37 +1,23 @@
 #include "Checks.h"
 
+#include "CodeSets.h"
 #include "Codes.h"
+#include "TextFilters.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace fz {
 namespace {
 
-constexpr std::u16string_view Digits = u"0123456789";
-// The six codes of the wrap triples, the trailing strip and the scan.
-constexpr std::u16string_view EndCodes = u"\x02\x03\x0F\x1D\x1E\x1F";
-constexpr std::u16string_view StyleStripCodes = u"\x02\x1F\x1E\x1D\x09\x0E\x0F";
-constexpr std::u16string_view EscapeCodes = u"\x02\x03\x09\x0E\x0F\x1D\x1E\x1F";
-constexpr std::u16string_view RemoverEscapeCodes = u"\x02\x03\x1F\x1E\x0F";
-constexpr std::u16string_view UnsupportedCodes = u"\x04\x11\x16\x17";
+using namespace tt;
 
 std::u16string Join(std::u16string_view a, std::u16string_view b)
 {
     return std::u16string(a) + std::u16string(b);
-}
-
-UnicodeString Without(const UnicodeString& s, std::u16string_view units)
-{
-    std::u16string r;
-    for (char16_t c : s.str())
-        if (units.find(c) == std::u16string_view::npos)
-            r.push_back(c);
-    return UnicodeString(std::move(r));
 }
 
 bool HasAny(const UnicodeString& s, std::u16string_view units)
@@ -42,30 +28,6 @@ bool HasAny(const UnicodeString& s, std::u16string_view units)
 std::uint64_t CountOf(const UnicodeString& s, char16_t unit)
 {
     return static_cast<std::uint64_t>(std::count(s.str().begin(), s.str().end(), unit));
-}
-
-bool IsSubsequence(const UnicodeString& part, const UnicodeString& whole)
-{
-    std::size_t i = 0;
-    for (char16_t c : whole.str())
-        if (i < part.str().size() && part.str()[i] == c)
-            ++i;
-    return i == part.str().size();
-}
-
-// 0x03, a number of one digit ("0".."9") or two ("00".."99"), and a comma,
-// in the order Pass1 strips them.
-const std::vector<UnicodeString>& CommaHeads()
-{
-    static const std::vector<UnicodeString> heads = [] {
-        std::vector<UnicodeString> h;
-        for (int n = 0; n < 10; ++n)
-            h.push_back(UnicodeString(ctrlC) + UnicodeString(n) + ",");
-        for (int n = 0; n < 100; ++n)
-            h.push_back(UnicodeString(ctrlC) + UnicodeString(n / 10) + UnicodeString(n % 10) + ",");
-        return h;
-    }();
-    return heads;
 }
 
 bool IsDigit(char16_t c)
@@ -183,10 +145,7 @@ void CheckPrepareLine_(const UnicodeString& in, const UnicodeString& out)
 
 void CheckRemoveLastChars(const UnicodeString& in, const UnicodeString& out)
 {
-    std::u16string expected = in.str();
-    while (!expected.empty() && EndCodes.find(expected.back()) != std::u16string_view::npos)
-        expected.pop_back();
-    Require(out.str() == expected, "RemoveLastChars removes exactly the ending of end codes", in, out);
+    Require(out == WithoutEnding(in, EndCodes), "RemoveLastChars removes exactly the ending of end codes", in, out);
 }
 
 void CheckRemStyles(const UnicodeString& in, const UnicodeString& out, std::uint64_t pumps)

@@ -1,13 +1,12 @@
 // The road of one line up to the cleaned line: Pass1, Pass2, Pass3, the
 // Color & Style Scan with its Format List, and the trailing-code strip.
 #include "Checks.h"
-#include "ColorParser.h"
-#include "ColorStyleScan.h"
 #include "FormatList.h"
 #include "FormatListHost.h"
 #include "FuzzText.h"
+#include "LineRoad.h"
 
-#include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -40,31 +39,49 @@ private:
     int updates_ = 0;
 };
 
+// Checks each step's result as the road leaves it, against the text the
+// step received.
+class StepChecks : public TLineRoadWatch {
+public:
+    StepChecks(const UnicodeString& line, CheckedFormatList& view) : before_(line), view_(view) {}
+
+    void Done(RoadStep step, const UnicodeString& text) override
+    {
+        switch (step) {
+        case RoadStep::Pass1: fz::CheckPrepareLine(before_, text); break;
+        case RoadStep::Pass2: fz::CheckRemoveBackColors(before_, text); break;
+        case RoadStep::Pass3:
+            fz::CheckPrepareLine_(before_, text);
+            // Pass2 leaves no two numbered colour codes back to back, so no doubled one.
+            if (text != before_)
+                fz::Fail("Pass3 finds nothing to collapse after Pass2", before_, text);
+            break;
+        case RoadStep::Scan:
+            fz::CheckScan(before_, text, view_.FormatList());
+            if (view_.Updates() != view_.FormatList().Count())
+                fz::Fail("the scan adds one entry after each list upkeep", before_, text);
+            break;
+        case RoadStep::Strip:
+            fz::CheckRemoveLastChars(before_, text);
+            fz::CheckCleanedLine(before_, text);
+            break;
+        }
+        before_ = text;
+    }
+
+private:
+    UnicodeString before_;
+    CheckedFormatList& view_;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const UnicodeString line = fz::TextFrom(data, size);
-
-    const UnicodeString pass1 = TColorParser::PrepareLine(line);
-    fz::CheckPrepareLine(line, pass1);
-    const UnicodeString pass2 = TColorParser::RemoveBackColors(pass1);
-    fz::CheckRemoveBackColors(pass1, pass2);
-    const UnicodeString pass3 = TColorParser::PrepareLine_(pass2);
-    fz::CheckPrepareLine_(pass2, pass3);
-    // Pass2 leaves no two numbered colour codes back to back, so no doubled one.
-    if (pass3 != pass2)
-        fz::Fail("Pass3 finds nothing to collapse after Pass2", pass2, pass3);
-
     CheckedFormatList view(line);
-    UnicodeString scanned = pass3;
-    ColorStyleScan(scanned, view);
-    fz::CheckScan(pass3, scanned, view.FormatList());
-    if (view.Updates() != view.FormatList().Count())
-        fz::Fail("the scan adds one entry after each list upkeep", pass3, scanned);
-
-    const UnicodeString cleaned = TColorParser::RemoveLastChars(scanned);
-    fz::CheckRemoveLastChars(scanned, cleaned);
-    fz::CheckCleanedLine(scanned, cleaned);
+    StepChecks checks(line, view);
+    UnicodeString cleaned;
+    RunLineRoad(line, cleaned, view, checks);
     return 0;
 }

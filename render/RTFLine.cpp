@@ -1,13 +1,45 @@
 #include "RTFLine.h"
 
-#include "ColorParser.h"
-#include "ColorStyleScan.h"
 #include "Exception.h"
 #include "Int32.h"
+#include "LineRoad.h"
 #include "PreviewRender.h"
 #include "RenderView.h"
 #include "RichEdit.h"
 #include "StringList.h"
+
+namespace {
+
+// Logs each pass's result in the memo and opens the scan's section; the
+// preview's selection is cleared before the scan.
+class RoadLog : public TLineRoadWatch {
+public:
+    explicit RoadLog(TRenderView& view) : view_(view) {}
+
+    void Done(RoadStep step, const UnicodeString& text) override
+    {
+        switch (step) {
+        case RoadStep::Pass1: view_.MemoAdd(UnicodeString("Pass1: ") + text); break;
+        case RoadStep::Pass2: view_.MemoAdd(UnicodeString("Pass2: ") + text); break;
+        case RoadStep::Pass3: view_.MemoAdd(UnicodeString("Pass3: ") + text); break;
+        case RoadStep::Scan:
+        case RoadStep::Strip: break;
+        }
+    }
+
+    void BeforeScan() override
+    {
+        view_.MemoAdd(" ");
+        view_.MemoAdd("Color & Style Scan:");
+        view_.MemoAdd(" ");
+        view_.Preview().ClearSelection();
+    }
+
+private:
+    TRenderView& view_;
+};
+
+} // namespace
 
 TRTFLine::TRTFLine(TRenderView& view, const UnicodeString& Str) : view_(view), Line(Str) {}
 
@@ -20,21 +52,8 @@ void TRTFLine::DoSynchronize()
     TStrings& str = view_.FormatList();
 
     try {
-        Dummy = TColorParser::PrepareLine(Line);
-        view_.MemoAdd(UnicodeString("Pass1: ") + Dummy);
-        Dummy = TColorParser::RemoveBackColors(Dummy);
-        view_.MemoAdd(UnicodeString("Pass2: ") + Dummy);
-        Dummy = TColorParser::PrepareLine_(Dummy);
-        view_.MemoAdd(UnicodeString("Pass3: ") + Dummy);
-        view_.MemoAdd(" ");
-        view_.MemoAdd("Color & Style Scan:");
-        view_.MemoAdd(" ");
-        str.BeginUpdate();
-        str.Clear();
-        str.EndUpdate();
-        rtf.ClearSelection();
-        ColorStyleScan(Dummy, view_);
-        Dummy = TColorParser::RemoveLastChars(Dummy);
+        RoadLog log(view_);
+        RunLineRoad(Line, Dummy, view_, log);
     } catch (const Exception&) {
         // The run goes on with the text as far as it got.
     }

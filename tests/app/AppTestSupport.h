@@ -4,6 +4,7 @@
 #include "MainForm.h"
 #include "QtText.h"
 #include "StartUp.h"
+#include "TestText.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -13,21 +14,9 @@
 
 namespace at {
 
-// A text of single units and literal pieces: Q({0x03, "12", 'x'}).
-struct Piece {
-    QString text;
-    Piece(char16_t unit) : text(QChar(unit)) {}
-    Piece(char c) : text(QChar(static_cast<char16_t>(static_cast<unsigned char>(c)))) {}
-    Piece(const char* s) : text(QString::fromLatin1(s)) {}
-};
-
-inline QString Q(std::initializer_list<Piece> pieces)
-{
-    QString s;
-    for (const Piece& p : pieces)
-        s += p.text;
-    return s;
-}
+// A text of single units and literal pieces, as the edit field takes it:
+// Q({0x03, "12", u'x'}).
+inline QString Q(std::initializer_list<tt::Piece> pieces) { return ToQString(tt::T(pieces)); }
 
 inline QStringList MemoTexts(const TForm1& form)
 {

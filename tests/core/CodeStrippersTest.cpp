@@ -1,18 +1,15 @@
 #include "ColorParser.h"
-#include "OpCheck.h"
+#include "CaseCheck.h"
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace tt;
 
-const std::u16string StyleCodes = u"\x02\x1F\x1E\x1D\x09\x0E\x0F";
-const std::u16string EscapeCodes = u"\x02\x03\x09\x0E\x0F\x1D\x1E\x1F";
-
 TEST(RemStyles, DeletesTheSevenStyleCodes)
 {
     const UnicodeString all = T({B, U, S, I, Tab, G, R});
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({}), T({}), 7},
         // Each code before, between and after the letters: three of each.
         {all + T({"a"}) + all + T({"b"}) + all, T({"ab"}), 21},
@@ -28,7 +25,7 @@ TEST(RemStyles, DeletesTheSevenStyleCodes)
 
 TEST(RemEscapes, DeletesStyleCodesAndColourIndexes)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({}), T({}), 25},
         {T({C, "04", "word", R, " ", "second"}), T({"word second"}), 25},
         // Background numbers and their comma stay.
@@ -56,7 +53,7 @@ TEST(CodeStrippers, RandomLines)
     for (int i = 0; i < 3000; ++i) {
         const UnicodeString line = RandomLine(rng, SurrogateAlphabet, 60);
         const UnicodeString before = line;
-        ASSERT_EQ(TColorParser::RemStyles(line), Without(line, StyleCodes)) << Printable(line);
+        ASSERT_EQ(TColorParser::RemStyles(line), Without(line, StyleStripCodes)) << Printable(line);
         const UnicodeString out = TColorParser::RemEscapes(line);
         ASSERT_EQ(Only(out, EscapeCodes), T({})) << Printable(line);
         ASSERT_TRUE(IsSubsequence(out, line)) << Printable(line);
@@ -69,7 +66,7 @@ TEST(CodeStrippers, LongLines)
 {
     std::mt19937 rng(23);
     const UnicodeString line = RandomLine(rng, SurrogateAlphabet, 30000);
-    EXPECT_EQ(TColorParser::RemStyles(line), Without(line, StyleCodes));
+    EXPECT_EQ(TColorParser::RemStyles(line), Without(line, StyleStripCodes));
     EXPECT_EQ(Only(TColorParser::RemEscapes(line), EscapeCodes), T({}));
     const UnicodeString codes = RandomLine(rng, EscapeCodes, 30000);
     EXPECT_EQ(TColorParser::RemEscapes(codes), T({}));

@@ -1,17 +1,14 @@
 #include "ColorRemover.h"
-#include "OpCheck.h"
+#include "CaseCheck.h"
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace tt;
 
-const std::u16string FormatCodes = u"\x02\x03\x09\x0E\x0F\x1D\x1E\x1F";
-const std::u16string EscapeCodes = u"\x02\x03\x1F\x1E\x0F";
-
 TEST(ColorRemover, FormatContent)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({}), T({}), 14},
         {T({"PlainText"}), T({"PlainText"}), 14},
         {T({C, "04,12Hello", R, "World"}), T({"HelloWorld"}), 14},
@@ -62,7 +59,7 @@ TEST(ColorRemover, FormatContentStageSizes)
 
 TEST(ColorRemover, RemoveEscapes)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({}), T({}), 5},
         {T({"Hello world"}), T({"Hello world"}), 5},
         {T({B, C, U, S, R}), T({}), 5},
@@ -85,7 +82,7 @@ TEST(ColorRemover, RemoveEscapes)
 
 TEST(ColorRemover, RemoveAllBoldsAndUnderlinesKeepTheRest)
 {
-    const OpCase bolds[] = {
+    const TextCase bolds[] = {
         {T({}), T({}), 1},
         {T({"plain"}), T({"plain"}), 1},
         {T({B, B, B}), T({}), 3},
@@ -93,7 +90,7 @@ TEST(ColorRemover, RemoveAllBoldsAndUnderlinesKeepTheRest)
     };
     for (const auto& c : bolds)
         CheckOp(TColorRemover::RemoveAllBolds, c);
-    const OpCase underlines[] = {
+    const TextCase underlines[] = {
         {T({}), T({}), 1},
         {T({"plain"}), T({"plain"}), 1},
         {T({U, U}), T({}), 2},
@@ -110,10 +107,10 @@ TEST(ColorRemover, RandomLines)
         const UnicodeString line = RandomLine(rng, SurrogateAlphabet, 60);
         const UnicodeString before = line;
         const UnicodeString out = TColorRemover::FormatContent(line);
-        ASSERT_EQ(Only(out, FormatCodes), T({})) << Printable(line);
+        ASSERT_EQ(Only(out, EscapeCodes), T({})) << Printable(line);
         ASSERT_EQ(Only(out, OtherCodes), Only(line, OtherCodes)) << Printable(line);
         ASSERT_TRUE(IsSubsequence(out, line)) << Printable(line);
-        ASSERT_EQ(TColorRemover::RemoveEscapes(line), Without(line, EscapeCodes)) << Printable(line);
+        ASSERT_EQ(TColorRemover::RemoveEscapes(line), Without(line, RemoverEscapeCodes)) << Printable(line);
         ASSERT_EQ(TColorRemover::RemoveAllBolds(line), Without(line, u"\x02")) << Printable(line);
         ASSERT_EQ(TColorRemover::RemoveAllUnderlines(line), Without(line, u"\x1F")) << Printable(line);
         ASSERT_EQ(line, before);
@@ -125,9 +122,9 @@ TEST(ColorRemover, LongLines)
     std::mt19937 rng(37);
     const UnicodeString line = RandomLine(rng, SurrogateAlphabet, 30000);
     const UnicodeString out = TColorRemover::FormatContent(line);
-    EXPECT_EQ(Only(out, FormatCodes), T({}));
-    EXPECT_EQ(TColorRemover::RemoveEscapes(line), Without(line, EscapeCodes));
-    const UnicodeString codes = RandomLine(rng, FormatCodes, 30000);
+    EXPECT_EQ(Only(out, EscapeCodes), T({}));
+    EXPECT_EQ(TColorRemover::RemoveEscapes(line), Without(line, RemoverEscapeCodes));
+    const UnicodeString codes = RandomLine(rng, EscapeCodes, 30000);
     EXPECT_EQ(TColorRemover::FormatContent(codes), T({}));
 }
 

@@ -4,11 +4,11 @@
 // one pump per iteration. The program's faster forms must give the same
 // text and the same pumps.
 #include "Application.h"
+#include "CodeSets.h"
 #include "Codes.h"
 #include "Exception.h"
 #include "UnicodeString.h"
 
-#include <vector>
 
 namespace literal {
 
@@ -78,12 +78,7 @@ inline UnicodeString PrepareLine(UnicodeString Line)
 {
     DropFormFeeds(Line);
     DropLeadWrapCodes(Line);
-    std::vector<UnicodeString> heads;
-    for (int n = 0; n < 10; ++n)
-        heads.push_back(UnicodeString(ctrlC) + UnicodeString(n) + ",");
-    for (int n = 0; n < 100; ++n)
-        heads.push_back(UnicodeString(ctrlC) + UnicodeString(n / 10) + UnicodeString(n % 10) + ",");
-    for (const auto& head : heads)
+    for (const auto& head : tt::CommaHeads())
         if (!StripBackground(Line, head))
             break;
     return Line;

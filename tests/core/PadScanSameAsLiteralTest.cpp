@@ -8,16 +8,8 @@ namespace {
 
 using namespace tt;
 
-const TextFn Fast = [](const UnicodeString& s) {
-    UnicodeString t = s;
-    Normaliser::PadScan(t);
-    return t;
-};
-const TextFn Literal = [](const UnicodeString& s) {
-    UnicodeString t = s;
-    literal::PadScan(t);
-    return t;
-};
+const TextStep Fast = [](UnicodeString& t) { Normaliser::PadScan(t); };
+const TextStep Literal = [](UnicodeString& t) { literal::PadScan(t); };
 
 TEST(PadScanSameAsLiteral, EveryShortText)
 {

@@ -1,5 +1,5 @@
 #include "ColorParser.h"
-#include "OpCheck.h"
+#include "CaseCheck.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -8,7 +8,7 @@ using namespace tt;
 
 TEST(Pass3, CollapsesCodesRepeatedBackToBack)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         // One iteration per loop when nothing matches.
         {T({}), T({}), 25},
         {T({"Hi ", B, "there", U, R}), T({"Hi ", B, "there", U, R}), 25},
@@ -27,7 +27,7 @@ TEST(Pass3, CollapsesCodesRepeatedBackToBack)
 
 TEST(Pass3, OnlyExactRepeatsOfTabledCodesCollapse)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({C, "04", C, "05"}), T({C, "04", C, "05"}), 25},
         {T({C, "04", B, C, "04"}), T({C, "04", B, C, "04"}), 25},
         {T({C, "04", " ", C, "04"}), T({C, "04", " ", C, "04"}), 25},
@@ -44,7 +44,7 @@ TEST(Pass3, OnlyExactRepeatsOfTabledCodesCollapse)
 
 TEST(Pass3, OneDigitCodes)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({C, "1", C, "1"}), T({C, "1"}), 25},
         {T({C, "1", C, "1", C, "1"}), T({C, "1"}), 26},
         {T({C, "9", C, "9", "z"}), T({C, "9", "z"}), 25},

@@ -8,8 +8,8 @@ namespace {
 
 using namespace tt;
 
-const TextFn Fast = [](const UnicodeString& s) { return TColorParser::PrepareLine(s); };
-const TextFn Literal = [](const UnicodeString& s) { return literal::PrepareLine(s); };
+const TextStep Fast = Step(&TColorParser::PrepareLine);
+const TextStep Literal = Step(&literal::PrepareLine);
 
 // Pieces that make heads, background numbers that pass and fail the
 // conversion, wrap triples and form feeds inside them.

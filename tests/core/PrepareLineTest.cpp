@@ -1,16 +1,16 @@
 #include "ColorParser.h"
-#include "OpCheck.h"
+#include "CaseCheck.h"
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace tt;
 
-void Check(const OpCase& c) { CheckOp(&TColorParser::PrepareLine, c); }
+void Check(const TextCase& c) { CheckOp(&TColorParser::PrepareLine, c); }
 
 TEST(PrepareLine, WholePass)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({}), T({}), 110},
         {T({"hello world"}), T({"hello world"}), 110},
         {T({"ab", FF, "c", FF, FF, "d"}), T({"abcd"})},
@@ -34,7 +34,7 @@ TEST(PrepareLine, WholePass)
 
 TEST(PrepareLine, LeadWrapCodes)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({"abc"}), T({"abc"})},
         {T({C, B, C, "a"}), T({B, C, "a"})},
         {T({"a", C, "b", C, B, C}), T({"a", C, "b", B, C})},
@@ -62,7 +62,7 @@ TEST(PrepareLine, LeadWrapCodes)
 
 TEST(PrepareLine, BackgroundNumbers)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({"plain text"}), T({"plain text"}), 110},
         {T({C, "12Hi"}), T({C, "12Hi"}), 110},
         {T({C, ",5"}), T({C, ",5"}), 110},
@@ -104,12 +104,7 @@ TEST(PrepareLine, AnyTextGivesAResult)
         const UnicodeString line = RandomLine(rng, CodeAlphabet + u"\xD800\xDFFF", 60);
         const UnicodeString out = TColorParser::PrepareLine(line);
         ASSERT_LE(out.Length(), line.Length());
-        // The result is a subsequence of the input.
-        std::size_t j = 0;
-        for (char16_t c : line.str())
-            if (j < out.str().size() && out.str()[j] == c)
-                ++j;
-        ASSERT_EQ(j, out.str().size()) << Printable(line);
+        ASSERT_TRUE(IsSubsequence(out, line)) << Printable(line);
         ASSERT_EQ(out.Pos(UnicodeString(FF)), 0);
     }
     std::u16string big;

@@ -8,7 +8,7 @@ namespace {
 using namespace tt;
 using Normaliser::Stage;
 
-const Normalise CleanUp = Stages(Stage::DropColorBeforeReset, Stage::DropUnsupportedCodes);
+const TextStep CleanUp = Stages(Stage::DropColorBeforeReset, Stage::DropUnsupportedCodes);
 
 TEST(NormaliserCleanUp, ResetsRepeatsAndUnsupportedCodes)
 {

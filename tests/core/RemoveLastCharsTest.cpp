@@ -1,16 +1,14 @@
 #include "ColorParser.h"
-#include "OpCheck.h"
+#include "CaseCheck.h"
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace tt;
 
-const std::u16string EndCodes = u"\x02\x03\x0F\x1D\x1E\x1F";
-
 TEST(RemoveLastChars, StripsTheClosingRunOfCodes)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({}), T({}), 1},
         {T({B, C, R}), T({}), 3},
         {T({"word", B, C, R}), T({"word"}), 3},
@@ -27,7 +25,7 @@ TEST(RemoveLastChars, StripsTheClosingRunOfCodes)
 
 TEST(RemoveLastChars, EndsAtTheFirstOtherCharacter)
 {
-    const OpCase cases[] = {
+    const TextCase cases[] = {
         {T({C, "04", "word", C, "04"}), T({C, "04", "word", C, "04"}), 1},
         {T({"word", C, "04", B}), T({"word", C, "04"}), 1},
         {T({"word", C}), T({"word"}), 1},
@@ -45,22 +43,13 @@ TEST(RemoveLastChars, EndsAtTheFirstOtherCharacter)
         CheckOp(TColorParser::RemoveLastChars, c);
 }
 
-// The input without its longest ending made of the six codes.
-UnicodeString TrimEndCodes(const UnicodeString& s)
-{
-    std::u16string r = s.str();
-    while (!r.empty() && EndCodes.find(r.back()) != std::u16string::npos)
-        r.pop_back();
-    return UnicodeString(std::move(r));
-}
-
 TEST(RemoveLastChars, RemovesExactlyTheLongestEndingOfItsCodes)
 {
     std::mt19937 rng(11);
     const std::u16string tail = EndCodes + u"\x0E\x04a";
     for (int i = 0; i < 5000; ++i) {
         const UnicodeString line = RandomLine(rng, SurrogateAlphabet, 30) + RandomLine(rng, i % 2 ? EndCodes : tail, 20);
-        ASSERT_EQ(TColorParser::RemoveLastChars(line), TrimEndCodes(line)) << Printable(line);
+        ASSERT_EQ(TColorParser::RemoveLastChars(line), WithoutEnding(line, EndCodes)) << Printable(line);
     }
 }
 
@@ -70,7 +59,7 @@ TEST(RemoveLastChars, LongLines)
     const UnicodeString codes = RandomLine(rng, EndCodes, 50000);
     EXPECT_EQ(TColorParser::RemoveLastChars(codes), T({}));
     const UnicodeString line = RandomLine(rng, SurrogateAlphabet, 50000) + codes;
-    EXPECT_EQ(TColorParser::RemoveLastChars(line), TrimEndCodes(line));
+    EXPECT_EQ(TColorParser::RemoveLastChars(line), WithoutEnding(line, EndCodes));
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 // The fast rule-loop engine against the literal one: the same text and the
 // same number of pumps on random and hostile tables and texts.
+#include "Application.h"
 #include "ColorRemover.h"
 #include "NormaliserTables.h"
 #include "RuleLoop.h"
+#include "Outcome.h"
 #include "StripLoops.h"
 #include "TestText.h"
 
@@ -37,27 +39,29 @@ private:
     TPumpHookGuard hook_; // last: it goes first
 };
 
-struct Outcome {
-    UnicodeString text;
-    std::uint64_t pumps = 0;
+// A run's outcome, and whether the pump limit stopped it.
+struct Observed {
+    Outcome outcome;
     bool stopped = false;
-    friend bool operator==(const Outcome&, const Outcome&) = default;
+    friend bool operator==(const Observed&, const Observed&) = default;
 };
 
 using Engine = std::function<void(UnicodeString&, const LoopList&)>;
 
-Outcome Observe(const UnicodeString& input, const LoopList& loops, const Engine& engine,
-                std::uint64_t limit, std::function<void()> also = {})
+Observed Observe(const UnicodeString& input, const LoopList& loops, const Engine& engine,
+                 std::uint64_t limit, std::function<void()> also = {})
 {
-    Outcome o{input};
+    Observed o;
     PumpLimiter limiter(limit, std::move(also));
-    PumpCounter pumps;
-    try {
-        engine(o.text, loops);
-    } catch (const PumpLimit&) {
-        o.stopped = true;
-    }
-    o.pumps = pumps.Count();
+    o.outcome = RunCounted(
+        [&](UnicodeString& text) {
+            try {
+                engine(text, loops);
+            } catch (const PumpLimit&) {
+                o.stopped = true;
+            }
+        },
+        input);
     return o;
 }
 
@@ -88,15 +92,14 @@ const Engine Default = [](UnicodeString& t, const LoopList& loops) { loops.Run(t
 ::testing::AssertionResult Same(const UnicodeString& input, const LoopList& loops, const Engine& engine,
                                 std::uint64_t limit = 300)
 {
-    const Outcome want = Observe(input, loops, Literal, limit);
-    const Outcome got = Observe(input, loops, engine, limit);
+    const Observed want = Observe(input, loops, Literal, limit);
+    const Observed got = Observe(input, loops, engine, limit);
     if (got == want)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << "input \"" << Printable(input) << "\"\n"
-           << Describe(loops.Loops()) << "literal \"" << Printable(want.text) << "\" pumps " << want.pumps
-           << (want.stopped ? " (stopped)" : "") << "\nfast    \"" << Printable(got.text) << "\" pumps " << got.pumps
-           << (got.stopped ? " (stopped)" : "");
+           << Describe(loops.Loops()) << "literal " << Describe(want.outcome) << (want.stopped ? " (stopped)" : "")
+           << "\nfast    " << Describe(got.outcome) << (got.stopped ? " (stopped)" : "");
 }
 
 // --- Random tables ---
@@ -514,10 +517,10 @@ TEST(RuleLoopDifferential, NestedRunsInThePump)
             lists[1].Run(other);
             busy = false;
         };
-        const Outcome want = Observe(text, list, Literal, 1000000);
-        const Outcome got = Observe(text, list, Fast(m.ChunkSize()), 1000000, nested);
+        const Observed want = Observe(text, list, Literal, 1000000);
+        const Observed got = Observe(text, list, Fast(m.ChunkSize()), 1000000, nested);
         ASSERT_FALSE(got.stopped);
-        ASSERT_EQ(got.text, want.text) << "case " << n;
+        ASSERT_EQ(got.outcome.text, want.outcome.text) << "case " << n;
     }
 }
 

@@ -90,12 +90,7 @@ UnicodeString RandomLine(std::mt19937& rng, int maxPieces)
         T({S}), T({R}), T({"ab"}), T({" "}), T({"5"}), T({","}), Bullet, T({">"}), T({"> "}), T({C, "0"}),
         T({C, "01"}), T({C, "00"}), T({"\x04"}), T({G}),
     };
-    std::uniform_int_distribution<int> len(0, maxPieces);
-    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
-    UnicodeString s;
-    for (int n = len(rng); n > 0; --n)
-        s += pieces[pick(rng)];
-    return s;
+    return tt::PieceLine(rng, pieces, maxPieces);
 }
 
 } // namespace

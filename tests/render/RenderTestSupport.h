@@ -1,6 +1,6 @@
 #pragma once
-// Shared pieces of the render tests: text building, a fake window view and
-// per-character read-back of the preview's formats.
+// Shared pieces of the render tests: texts as Qt sees them, a fake window
+// view and per-character read-back of the preview's formats.
 #include "Application.h"
 #include "Codes.h"
 #include "Color.h"
@@ -27,12 +27,9 @@ Q_DECLARE_METATYPE(UnicodeString)
 
 namespace rt {
 
-inline constexpr char16_t B = ctrlB, C = ctrlC, R = ctrlT, I = ctrlI, S = ctrlS, U = ctrlU, G = ctrlG;
-inline constexpr char16_t Tab = ctrlTab;
-inline const UnicodeString Bullet(u"\u2022");
+using tt::B, tt::C, tt::R, tt::I, tt::S, tt::U, tt::G, tt::Tab, tt::Piece, tt::T;
 
-using tt::Piece;
-using tt::T;
+inline const UnicodeString Bullet(u"\u2022");
 
 inline QString Q(const UnicodeString& s) { return ToQString(s); }
 

@@ -8,6 +8,7 @@
 #include "Codes.h"
 #include "FormatList.h"
 #include "FormatListHost.h"
+#include "Outcome.h"
 #include "StringList.h"
 #include "TestText.h"
 
@@ -51,22 +52,21 @@ public:
     int wrongSkips = 0;
 };
 
-struct Result {
-    UnicodeString text;
-    std::vector<UnicodeString> entries;
+// A scan's outcome, and the upkeep calls it made.
+struct ScanRun {
+    tt::Outcome outcome;
     std::vector<std::pair<int, int>> updates;
-    std::uint64_t pumps = 0;
+    friend bool operator==(const ScanRun&, const ScanRun&) = default;
 };
 
 template <class Scan>
-Result Run(Scan scan, ListView& view, const UnicodeString& input, const std::vector<UnicodeString>& before)
+ScanRun Run(Scan scan, ListView& view, const UnicodeString& input, const std::vector<UnicodeString>& before)
 {
     for (const auto& e : before)
         view.list.Add(e);
-    UnicodeString text = input;
-    PumpCounter pumps;
-    scan(text, view);
-    return {text, view.list.Items(), view.updates, pumps.Count()};
+    tt::Outcome o = tt::RunCounted([&](UnicodeString& text) { scan(text, view); }, input);
+    o.entries = view.list.Items();
+    return {o, view.updates};
 }
 
 // Compares the scan, with a skipping and with a plain view, to the literal
@@ -77,18 +77,16 @@ void ExpectSame(const std::vector<UnicodeString>& inputs, const std::vector<Unic
     for (const UnicodeString& input : inputs) {
         ListView plain, reference;
         SkippingView skipping;
-        const Result want = Run(&literal::ColorStyleScan, reference, input, before);
-        const Result fast = Run(&ColorStyleScan, skipping, input, before);
-        const Result full = Run(&ColorStyleScan, plain, input, before);
-        for (const Result* got : {&fast, &full}) {
-            const bool same = got->text == want.text && got->entries == want.entries && got->updates == want.updates &&
-                              got->pumps == want.pumps;
-            if (same)
+        const ScanRun want = Run(&literal::ColorStyleScan, reference, input, before);
+        const ScanRun fast = Run(&ColorStyleScan, skipping, input, before);
+        const ScanRun full = Run(&ColorStyleScan, plain, input, before);
+        for (const ScanRun* got : {&fast, &full}) {
+            if (*got == want)
                 continue;
-            QWARN(qPrintable(QString::fromStdString("input " + Printable(input) + " text " + Printable(got->text) +
-                                                    " want " + Printable(want.text) + " pumps " +
-                                                    std::to_string(got->pumps) + " want " +
-                                                    std::to_string(want.pumps))));
+            QWARN(qPrintable(QString::fromStdString("input " + Printable(input) + "\n  got  " +
+                                                    tt::Describe(got->outcome) + "\n  want " +
+                                                    tt::Describe(want.outcome) +
+                                                    (got->updates == want.updates ? "" : "\n  other upkeep calls"))));
             ++failures;
         }
         if (skipping.wrongSkips != 0) {
@@ -101,18 +99,10 @@ void ExpectSame(const std::vector<UnicodeString>& inputs, const std::vector<Unic
     QCOMPARE(failures, 0);
 }
 
-std::vector<UnicodeString> Units(const std::u16string& units)
-{
-    std::vector<UnicodeString> out;
-    for (char16_t c : units)
-        out.push_back(UnicodeString(c));
-    return out;
-}
-
 // Codes as the passes leave them, and the forms around them.
 std::vector<UnicodeString> CodePieces()
 {
-    std::vector<UnicodeString> p = Units(u"\x0F\x02\x1F\x1E\x1D\x03\x03\x0E\x09" u"abc 0149");
+    std::vector<UnicodeString> p = tt::Units(u"\x0F\x02\x1F\x1E\x1D\x03\x03\x0E\x09" u"abc 0149");
     for (const auto& code : Codes::ColorCodes2())
         p.push_back(code);
     for (const char* n : {"16", "4", "99", "0", "1", "15,"})
@@ -132,7 +122,7 @@ private slots:
     }
     void randomTexts()
     {
-        ExpectSame(tt::PieceTexts(51, Units(u"\x0F\x02\x1F\x1E\x1D\x03\x03\x03\x03\x0E" u"0011234559a"), 30, 20000));
+        ExpectSame(tt::PieceTexts(51, tt::Units(u"\x0F\x02\x1F\x1E\x1D\x03\x03\x03\x03\x0E" u"0011234559a"), 30, 20000));
         ExpectSame(tt::PieceTexts(52, CodePieces(), 20, 20000));
     }
     void longTexts()
