@@ -10,8 +10,8 @@
 
 namespace {
 
-// Logs each pass's result in the memo and opens the scan's section; the
-// preview's selection is cleared before the scan.
+// Logs each pass's result in the memo, then opens the scan's section; the
+// preview's selection is cleared once the Format List is emptied.
 class RoadLog : public TLineRoadWatch {
 public:
     explicit RoadLog(TRenderView& view) : view_(view) {}
@@ -21,19 +21,18 @@ public:
         switch (step) {
         case RoadStep::Pass1: view_.MemoAdd(UnicodeString("Pass1: ") + text); break;
         case RoadStep::Pass2: view_.MemoAdd(UnicodeString("Pass2: ") + text); break;
-        case RoadStep::Pass3: view_.MemoAdd(UnicodeString("Pass3: ") + text); break;
+        case RoadStep::Pass3:
+            view_.MemoAdd(UnicodeString("Pass3: ") + text);
+            view_.MemoAdd(" ");
+            view_.MemoAdd("Color & Style Scan:");
+            view_.MemoAdd(" ");
+            break;
         case RoadStep::Scan:
         case RoadStep::Strip: break;
         }
     }
 
-    void BeforeScan() override
-    {
-        view_.MemoAdd(" ");
-        view_.MemoAdd("Color & Style Scan:");
-        view_.MemoAdd(" ");
-        view_.Preview().ClearSelection();
-    }
+    void BeforeScan() override { view_.Preview().ClearSelection(); }
 
 private:
     TRenderView& view_;

@@ -13,11 +13,11 @@ void RunLineRoad(const UnicodeString& Line, UnicodeString& Dummy, TFormatListHos
     watch.Done(RoadStep::Pass2, Dummy);
     Dummy = TColorParser::PrepareLine_(Dummy);
     watch.Done(RoadStep::Pass3, Dummy);
-    watch.BeforeScan();
     TStrings& str = host.FormatList();
     str.BeginUpdate();
     str.Clear();
     str.EndUpdate();
+    watch.BeforeScan();
     ColorStyleScan(Dummy, host);
     watch.Done(RoadStep::Scan, Dummy);
     Dummy = TColorParser::RemoveLastChars(Dummy);

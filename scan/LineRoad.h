@@ -18,7 +18,7 @@ public:
 
     // step has left text.
     virtual void Done(RoadStep /*step*/, const UnicodeString& /*text*/) {}
-    // The passes are done; the Format List is emptied and scanned next.
+    // The passes are done and the Format List is emptied; the scan is next.
     virtual void BeforeScan() {}
 };
 
