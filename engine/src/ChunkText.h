@@ -41,9 +41,9 @@ public:
 
     // The first unit, or {0, 0} in an empty text.
     Cursor Begin() const;
-    // Every cursor handed in must be in the text: on a chunk, at most just
-    // after its last unit; any other stops the engine (EngineCheck).
 
+    // A cursor handed in must lie in the text: on a chunk, at most just
+    // after its last unit; any other stops the engine (EngineCheck).
     // Moves forward over n units (fewer at the end of the text).
     Cursor Forward(Cursor at, int n) const;
     // Moves back over at most n units; `moved` tells how many.

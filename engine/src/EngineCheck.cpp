@@ -1,3 +1,4 @@
+// Stopping on a fault of the engine's own bookkeeping.
 #include "EngineCheck.h"
 
 #include <cstdio>
