@@ -1,5 +1,7 @@
 #include "ChunkCounts.h"
 
+#include "EngineCheck.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -11,6 +13,7 @@ void ChunkCounts::Reset(int chunks)
 
 int ChunkCounts::Increment(int chunk, int id)
 {
+    assert(chunk >= 0 && static_cast<std::size_t>(chunk) < lists_.size());
     List& l = lists_[static_cast<std::size_t>(chunk)];
     Entry* e = pool_.data() + l.start;
     for (int i = 0; i < l.size; ++i)
@@ -32,6 +35,7 @@ int ChunkCounts::Increment(int chunk, int id)
 
 int ChunkCounts::Decrement(int chunk, int id)
 {
+    assert(chunk >= 0 && static_cast<std::size_t>(chunk) < lists_.size());
     List& l = lists_[static_cast<std::size_t>(chunk)];
     Entry* e = pool_.data() + l.start;
     for (int i = 0; i < l.size; ++i) {
@@ -42,6 +46,5 @@ int ChunkCounts::Decrement(int chunk, int id)
             e[i] = e[--l.size];
         return left;
     }
-    assert(false && "no such occurrence");
-    return 0;
+    EngineCheck::Fail("an occurrence to forget that the index does not hold");
 }

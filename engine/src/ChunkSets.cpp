@@ -1,6 +1,7 @@
 #include "ChunkSets.h"
 
 #include <bit>
+#include <cassert>
 
 void ChunkSets::Reset(int sets, int chunks)
 {
@@ -13,6 +14,7 @@ void ChunkSets::Reset(int sets, int chunks)
 
 void ChunkSets::Insert(int set, int chunk)
 {
+    assert(chunk >= 0 && chunk < chunks_ && set >= 0 && static_cast<std::size_t>(set) * words_ < bits_.size());
     const std::size_t w = static_cast<std::size_t>(set) * words_ + (chunk >> 6);
     bits_[w] |= std::uint64_t{1} << (chunk & 63);
     const int word = chunk >> 6;
@@ -21,17 +23,13 @@ void ChunkSets::Insert(int set, int chunk)
 
 void ChunkSets::Erase(int set, int chunk)
 {
+    assert(chunk >= 0 && chunk < chunks_ && set >= 0 && static_cast<std::size_t>(set) * words_ < bits_.size());
     const std::size_t w = static_cast<std::size_t>(set) * words_ + (chunk >> 6);
     bits_[w] &= ~(std::uint64_t{1} << (chunk & 63));
     if (bits_[w] == 0) {
         const int word = chunk >> 6;
         sum_[static_cast<std::size_t>(set) * sums_ + (word >> 6)] &= ~(std::uint64_t{1} << (word & 63));
     }
-}
-
-bool ChunkSets::Holds(int set, int chunk) const
-{
-    return (bits_[static_cast<std::size_t>(set) * words_ + (chunk >> 6)] >> (chunk & 63)) & 1;
 }
 
 int ChunkSets::Next(int set, int chunk) const

@@ -12,7 +12,6 @@ public:
 
     void Insert(int set, int chunk);
     void Erase(int set, int chunk);
-    bool Holds(int set, int chunk) const;
     // The smallest member not below `chunk`, or -1.
     int Next(int set, int chunk) const;
     // The largest member not above `chunk`, or -1.

@@ -1,5 +1,7 @@
 #include "ChunkText.h"
 
+#include "EngineCheck.h"
+
 #include <algorithm>
 
 ChunkText::ChunkText(std::u16string_view text, int chunkSize) : size_(std::max(chunkSize, 1))
@@ -25,9 +27,19 @@ void ChunkText::Layout(std::u16string_view text)
 
 void ChunkText::Tally(std::u16string_view units, int sign)
 {
-    for (char16_t u : units)
-        if (u < 0x80)
+    for (char16_t u : units) {
+        if (u < 0x80) {
+            assert(sign > 0 || counts_[u] > 0);
             counts_[u] += static_cast<std::size_t>(sign);
+        }
+    }
+}
+
+void ChunkText::Check(Cursor at) const
+{
+    EngineCheck::Require(static_cast<std::size_t>(at.chunk) < chunks_.size() &&
+                             static_cast<std::size_t>(at.offset) <= chunks_[static_cast<std::size_t>(at.chunk)].size(),
+                         "a cursor outside the text");
 }
 
 std::u16string ChunkText::Text() const
@@ -59,6 +71,7 @@ ChunkText::Cursor ChunkText::Begin() const
 
 ChunkText::Cursor ChunkText::Forward(Cursor at, int n) const
 {
+    Check(at);
     while (n > 0) {
         const int avail = static_cast<int>(Chunk(at.chunk).size()) - at.offset;
         if (avail >= n)
@@ -74,6 +87,7 @@ ChunkText::Cursor ChunkText::Forward(Cursor at, int n) const
 
 ChunkText::Cursor ChunkText::Backward(Cursor at, int n, int& moved) const
 {
+    Check(at);
     moved = 0;
     while (moved < n) {
         if (at.offset > 0) {
@@ -92,6 +106,7 @@ ChunkText::Cursor ChunkText::Backward(Cursor at, int n, int& moved) const
 
 int ChunkText::Read(Cursor at, int n, char16_t* out, int* owners) const
 {
+    Check(at);
     int done = 0;
     while (done < n) {
         const std::u16string& s = Chunk(at.chunk);
@@ -114,6 +129,8 @@ int ChunkText::Read(Cursor at, int n, char16_t* out, int* owners) const
 
 int ChunkText::Replace(Cursor at, int count, std::u16string_view with)
 {
+    Check(at);
+    assert(count >= 0);
     Cursor del = at;
     while (count > 0) {
         std::u16string& s = chunks_[static_cast<std::size_t>(del.chunk)];

@@ -5,6 +5,7 @@
 #include "ChunkSets.h"
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -26,7 +27,11 @@ public:
     std::u16string Text() const;
     std::size_t Length() const { return length_; }
     int Chunks() const { return static_cast<int>(chunks_.size()); }
-    const std::u16string& Chunk(int c) const { return chunks_[static_cast<std::size_t>(c)]; }
+    const std::u16string& Chunk(int c) const
+    {
+        assert(c >= 0 && c < Chunks());
+        return chunks_[static_cast<std::size_t>(c)];
+    }
     // How many units of the value occur, for values below 0x80.
     std::size_t Count(char16_t unit) const { return counts_[unit]; }
     // True when the layout has drifted far from even chunks.
@@ -36,6 +41,9 @@ public:
 
     // The first unit, or {0, 0} in an empty text.
     Cursor Begin() const;
+
+    // A cursor handed in must lie in the text: on a chunk, at most just
+    // after its last unit; any other stops the engine (EngineCheck).
     // Moves forward over n units (fewer at the end of the text).
     Cursor Forward(Cursor at, int n) const;
     // Moves back over at most n units; `moved` tells how many.
@@ -48,6 +56,7 @@ public:
     int Replace(Cursor at, int count, std::u16string_view with);
 
 private:
+    void Check(Cursor at) const;
     void Layout(std::u16string_view text);
     void Tally(std::u16string_view units, int sign);
 

@@ -3,10 +3,12 @@
 
 #include "Application.h"
 #include "EditReach.h"
+#include "EngineCheck.h"
 #include "LoopPlan.h"
 #include "OccurrenceIndex.h"
 
 #include <algorithm>
+#include <cassert>
 #include <optional>
 
 namespace {
@@ -51,6 +53,8 @@ private:
         const int need = static_cast<int>(EditReach::Of(r));
         old_.resize(static_cast<std::size_t>(need));
         old_.resize(static_cast<std::size_t>(text_.Read(at, need, old_.data())));
+        EngineCheck::Require(std::u16string_view(old_).starts_with(r.pattern.str()),
+                             "a rule applied where its pattern does not stand");
         work_.assign(old_);
         UnicodeString w(std::move(work_));
         if (r.Deletes())
@@ -67,8 +71,10 @@ private:
             ++b;
         if (a + b == n && a + b == m)
             return;
+        [[maybe_unused]] const std::size_t before = text_.Length();
         index_.Replace(text_.Forward(at, static_cast<int>(a)), static_cast<int>(n - a - b),
                        std::u16string_view(work_).substr(a, m - a - b));
+        assert(text_.Length() + (n - a - b) == before + (m - a - b));
     }
 
     bool Leads(const UnicodeString& pattern)
@@ -118,6 +124,7 @@ namespace FastRuleLoop {
 
 void Run(UnicodeString& text, std::span<const RuleLoop> loops, const LoopPlan& plan, int chunkSize)
 {
+    EngineCheck::Require(plan.loops.size() == loops.size(), "a plan made for another list");
     std::optional<ChunkText> chunks; // holds the text while set
     std::optional<Runner> runner;
     try {

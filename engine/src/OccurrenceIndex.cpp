@@ -1,5 +1,7 @@
 #include "OccurrenceIndex.h"
 
+#include "EngineCheck.h"
+
 #include <algorithm>
 #include <bit>
 #include <cassert>
@@ -101,6 +103,7 @@ void OccurrenceIndex::Remove(int chunk, int id)
     const auto k = static_cast<std::size_t>(id);
     if (retired_[k])
         return;
+    assert(total_[k] > 0);
     if (--total_[k] == 0 && watched_[k])
         --live_;
     if (counts_.Decrement(chunk, id) == 0)
@@ -130,11 +133,12 @@ void OccurrenceIndex::Watch(std::span<const int> ids)
 
 OccurrenceIndex::Cursor OccurrenceIndex::First(int id)
 {
+    assert(Occurs(id) && !retired_[static_cast<std::size_t>(id)]);
     const int c = where_.Next(id, 0);
-    assert(c >= 0 && "a pattern that occurs nowhere");
-    const int at = c >= 0 ? FindIn(c, trie_.Pattern(id)) : -1;
-    assert(at >= 0 && "an occurrence the chunk does not hold");
-    return c >= 0 && at >= 0 ? Cursor{c, at} : text_.Begin();
+    EngineCheck::Require(c >= 0, "a pattern that occurs in no chunk");
+    const int at = FindIn(c, trie_.Pattern(id));
+    EngineCheck::Require(at >= 0, "an occurrence that its chunk does not hold");
+    return {c, at};
 }
 
 int OccurrenceIndex::FindIn(int c, const std::u16string& p)
@@ -157,6 +161,7 @@ int OccurrenceIndex::FindIn(int c, const std::u16string& p)
 
 void OccurrenceIndex::Replace(Cursor at, int count, std::u16string_view with)
 {
+    assert(count >= 0);
     // Only occurrences that start up to Longest - 1 units before the
     // replaced units, or among them, can overlap them.
     int back = 0;

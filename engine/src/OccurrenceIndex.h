@@ -8,6 +8,7 @@
 #include "ChunkText.h"
 #include "PatternTrie.h"
 
+#include <cassert>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -24,7 +25,11 @@ public:
     // laid out anew.
     void Build();
 
-    bool Occurs(int id) const { return total_[static_cast<std::size_t>(id)] > 0; }
+    bool Occurs(int id) const
+    {
+        assert(id >= 0 && static_cast<std::size_t>(id) < total_.size());
+        return total_[static_cast<std::size_t>(id)] > 0;
+    }
     // The first occurrence of a pattern that occurs.
     Cursor First(int id);
     // ChunkText::Replace, keeping the index right.

@@ -1,6 +1,7 @@
 #include "PatternTrie.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 
@@ -87,6 +88,7 @@ int PatternTrie::AddChild(int node, char16_t unit)
 
 int PatternTrie::Add(std::u16string_view pattern)
 {
+    assert(Fits(pattern));
     int& first = root_[pattern[0]];
     if (first < 0) {
         first = static_cast<int>(nodes_.size());

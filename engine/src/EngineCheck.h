@@ -1,0 +1,19 @@
+#pragma once
+// The engine's checks on its own bookkeeping. A value that cannot be (an
+// index of -1, an occurrence the text does not hold, a cursor outside the
+// text) is a fault of the engine: going on would edit the text in the wrong
+// place, so every build stops there with a message. It is not the program's
+// own error class: no stage handler catches it and carries on.
+namespace EngineCheck {
+
+// Writes the message to stderr and throws std::logic_error.
+[[noreturn, gnu::cold]] void Fail(const char* what);
+
+// One predictable compare on the way; the failure is out of line.
+inline void Require(bool ok, const char* what)
+{
+    if (!ok) [[unlikely]]
+        Fail(what);
+}
+
+} // namespace EngineCheck
