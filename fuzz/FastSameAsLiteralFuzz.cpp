@@ -14,14 +14,14 @@
 #include "ColorParser.h"
 #include "ColorRemover.h"
 #include "ColorStyleScan.h"
-#include "FormatList.h"
-#include "FormatListHost.h"
 #include "FuzzText.h"
 #include "LiteralPasses.h"
 #include "LiteralScan.h"
 #include "NormaliserTables.h"
+#include "Outcome.h"
+#include "PadScan.h"
 #include "RuleLoop.h"
-#include "StringList.h"
+#include "ScanRun.h"
 #include "StripLoops.h"
 
 #include <cstdio>
@@ -35,47 +35,26 @@
 
 namespace {
 
-struct Outcome {
-    UnicodeString text;
-    std::uint64_t pumps = 0;
-    std::vector<UnicodeString> entries;      // the scan's Format List
-    std::vector<std::pair<int, int>> updates; // the scan's upkeep calls
-    friend bool operator==(const Outcome&, const Outcome&) = default;
-};
+using tt::Outcome;
 
-std::string Show(const Outcome& o)
+[[noreturn]] void Different(const std::string& what, const UnicodeString& in, const std::string& want,
+                            const std::string& got)
 {
-    std::ostringstream s;
-    s << '"' << Printable(o.text) << "\" pumps " << o.pumps;
-    if (!o.entries.empty() || !o.updates.empty()) {
-        s << "\n    list:";
-        for (const auto& e : o.entries)
-            s << " [" << Printable(e) << ']';
-        s << "\n    upkeep:";
-        for (const auto& [pos, length] : o.updates)
-            s << " (" << pos << ',' << length << ')';
-    }
-    return s.str();
+    std::fprintf(stderr, "\nDIFFERENT: %s\n  input:   \"%s\"\n  literal: %s\n  fast:    %s\n", what.c_str(),
+                 Printable(in).c_str(), want.c_str(), got.c_str());
+    std::abort();
 }
 
 void Compare(const std::string& what, const UnicodeString& in, const Outcome& want, const Outcome& got)
 {
-    if (got == want)
-        return;
-    std::fprintf(stderr, "\nDIFFERENT: %s\n  input:   \"%s\"\n  literal: %s\n  fast:    %s\n", what.c_str(),
-                 Printable(in).c_str(), Show(want).c_str(), Show(got).c_str());
-    std::abort();
+    if (got != want)
+        Different(what, in, tt::Describe(want), tt::Describe(got));
 }
 
-// The text after `run` and the pumps it made.
-Outcome Counted(const UnicodeString& in, const std::function<void(UnicodeString&)>& run)
+void Compare(const std::string& what, const UnicodeString& in, const tt::ScanRun& want, const tt::ScanRun& got)
 {
-    Outcome o;
-    o.text = in;
-    PumpCounter pumps;
-    run(o.text);
-    o.pumps = pumps.Count();
-    return o;
+    if (got != want)
+        Different(what, in, tt::Describe(want), tt::Describe(got));
 }
 
 int ChunkSize(int variant, const UnicodeString& in)
@@ -86,48 +65,11 @@ int ChunkSize(int variant, const UnicodeString& in)
 
 void SameOnList(const std::string& name, const LoopList& list, const UnicodeString& in, int variant)
 {
-    const Outcome want = Counted(in, [&](UnicodeString& t) { list.RunLiteral(t); });
+    const Outcome want = tt::RunCounted([&](UnicodeString& t) { list.RunLiteral(t); }, in);
     const int size = ChunkSize(variant, in);
     Compare(name + ", fast engine, chunks of " + std::to_string(size), in, want,
-            Counted(in, [&](UnicodeString& t) { list.RunFast(t, size); }));
-    Compare(name + ", the engine Run picks", in, want, Counted(in, [&](UnicodeString& t) { list.Run(t); }));
-}
-
-// A Format List that records every upkeep call and walks on every one.
-class WalkingList : public TFormatListHost {
-public:
-    TStrings& FormatList() override { return list; }
-    void UpdateFormatList(int pos, int length) override
-    {
-        updates.push_back({pos, length});
-        ::UpdateFormatList(list, pos, length);
-    }
-
-    TStringList list;
-    std::vector<std::pair<int, int>> updates;
-};
-
-// The same, skipping the walks that the scan says move nothing, as the
-// list of the program's own does.
-class SkippingList : public WalkingList {
-public:
-    void UpdateFormatListNoneMoved(int pos, int length) override
-    {
-        updates.push_back({pos, length});
-        ::UpdateFormatListNoneMoved(list);
-    }
-};
-
-using Scan = void (*)(UnicodeString&, TFormatListHost&);
-
-Outcome Scanned(Scan scan, WalkingList& host, const UnicodeString& in, const std::vector<UnicodeString>& before)
-{
-    for (const auto& e : before)
-        host.list.Add(e);
-    Outcome o = Counted(in, [&](UnicodeString& t) { scan(t, host); });
-    o.entries = host.list.Items();
-    o.updates = host.updates;
-    return o;
+            tt::RunCounted([&](UnicodeString& t) { list.RunFast(t, size); }, in));
+    Compare(name + ", the engine Run picks", in, want, tt::RunCounted([&](UnicodeString& t) { list.Run(t); }, in));
 }
 
 void SameScan(const UnicodeString& in, int variant)
@@ -136,12 +78,12 @@ void SameScan(const UnicodeString& in, int variant)
     static const std::vector<UnicodeString> before[] = {
         {}, {"1 bold 5", "40 clRed 00", "x", "9 clAqua 12"}, {"2 bold 00", "7 clRed q", "8 bold 9"}};
     const auto& entries = before[static_cast<std::size_t>(variant) % std::size(before)];
-    WalkingList reference, walking;
-    SkippingList skipping;
-    const Outcome want = Scanned(&literal::ColorStyleScan, reference, in, entries);
-    Compare("the scan, every upkeep walked", in, want, Scanned(&ColorStyleScan, walking, in, entries));
+    tt::RecordingFormatList reference, walking;
+    tt::SkippingFormatList skipping;
+    const tt::ScanRun want = tt::RunScan(&literal::ColorStyleScan, reference, in, entries);
+    Compare("the scan, every upkeep walked", in, want, tt::RunScan(&ColorStyleScan, walking, in, entries));
     Compare("the scan, walks that move nothing skipped", in, want,
-            Scanned(&ColorStyleScan, skipping, in, entries));
+            tt::RunScan(&ColorStyleScan, skipping, in, entries));
 }
 
 struct Check {
@@ -170,12 +112,12 @@ std::vector<Check> AllChecks()
     list("remover", "RemoveAllUnderlines", RemoverLoops::RemoveAllUnderlines());
     checks.push_back({"scan", SameScan});
     checks.push_back({"pass1", [](const UnicodeString& in, int) {
-                          Compare("Pass1", in, Counted(in, [](UnicodeString& t) { t = literal::PrepareLine(t); }),
-                                  Counted(in, [](UnicodeString& t) { t = TColorParser::PrepareLine(t); }));
+                          Compare("Pass1", in, tt::RunCounted(tt::Step(&literal::PrepareLine), in),
+                                  tt::RunCounted(tt::Step(&TColorParser::PrepareLine), in));
                       }});
     checks.push_back({"pad", [](const UnicodeString& in, int) {
-                          Compare("the pad scan", in, Counted(in, [](UnicodeString& t) { literal::PadScan(t); }),
-                                  Counted(in, [](UnicodeString& t) { Normaliser::PadScan(t); }));
+                          Compare("the pad scan", in, tt::RunCounted(&literal::PadScan, in),
+                                  tt::RunCounted(&Normaliser::PadScan, in));
                       }});
     return checks;
 }

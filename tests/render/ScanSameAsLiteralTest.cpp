@@ -9,6 +9,7 @@
 #include "FormatList.h"
 #include "FormatListHost.h"
 #include "Outcome.h"
+#include "ScanRun.h"
 #include "StringList.h"
 #include "TestText.h"
 
@@ -19,74 +20,22 @@
 
 namespace {
 
-// A Format List that records every upkeep call.
-class ListView : public TFormatListHost {
-public:
-    TStrings& FormatList() override { return list; }
-    void UpdateFormatList(int pos, int length) override
-    {
-        updates.push_back({pos, length});
-        ::UpdateFormatList(list, pos, length);
-    }
-
-    TStringList list;
-    std::vector<std::pair<int, int>> updates;
-};
-
-// Skips the walk, after checking that it would move nothing: every entry
-// starts at or before pos and converts, and so does every end.
-class SkippingView : public ListView {
-public:
-    void UpdateFormatListNoneMoved(int pos, int length) override
-    {
-        updates.push_back({pos, length});
-        for (int i = 0; i < list.Count(); ++i) {
-            const FormatEntry e = SplitEntry(list.Get(i));
-            const auto start = e.Start.TryToInt();
-            if (!start || *start > pos || !(e.Next == OpenEnd || e.Next.TryToInt()))
-                ++wrongSkips;
-        }
-        ::UpdateFormatListNoneMoved(list);
-    }
-
-    int wrongSkips = 0;
-};
-
-// A scan's outcome, and the upkeep calls it made.
-struct ScanRun {
-    tt::Outcome outcome;
-    std::vector<std::pair<int, int>> updates;
-    friend bool operator==(const ScanRun&, const ScanRun&) = default;
-};
-
-template <class Scan>
-ScanRun Run(Scan scan, ListView& view, const UnicodeString& input, const std::vector<UnicodeString>& before)
-{
-    for (const auto& e : before)
-        view.list.Add(e);
-    tt::Outcome o = tt::RunCounted([&](UnicodeString& text) { scan(text, view); }, input);
-    o.entries = view.list.Items();
-    return {o, view.updates};
-}
-
-// Compares the scan, with a skipping and with a plain view, to the literal
+// Compares the scan, with a skipping and with a plain list, to the literal
 // scan; stops after a few differences.
 void ExpectSame(const std::vector<UnicodeString>& inputs, const std::vector<UnicodeString>& before = {})
 {
     int failures = 0;
     for (const UnicodeString& input : inputs) {
-        ListView plain, reference;
-        SkippingView skipping;
-        const ScanRun want = Run(&literal::ColorStyleScan, reference, input, before);
-        const ScanRun fast = Run(&ColorStyleScan, skipping, input, before);
-        const ScanRun full = Run(&ColorStyleScan, plain, input, before);
-        for (const ScanRun* got : {&fast, &full}) {
+        tt::RecordingFormatList plain, reference;
+        tt::SkippingFormatList skipping;
+        const tt::ScanRun want = tt::RunScan(&literal::ColorStyleScan, reference, input, before);
+        const tt::ScanRun fast = tt::RunScan(&ColorStyleScan, skipping, input, before);
+        const tt::ScanRun full = tt::RunScan(&ColorStyleScan, plain, input, before);
+        for (const tt::ScanRun* got : {&fast, &full}) {
             if (*got == want)
                 continue;
-            QWARN(qPrintable(QString::fromStdString("input " + Printable(input) + "\n  got  " +
-                                                    tt::Describe(got->outcome) + "\n  want " +
-                                                    tt::Describe(want.outcome) +
-                                                    (got->updates == want.updates ? "" : "\n  other upkeep calls"))));
+            QWARN(qPrintable(QString::fromStdString("input " + Printable(input) + "\n  got  " + tt::Describe(*got) +
+                                                    "\n  want " + tt::Describe(want))));
             ++failures;
         }
         if (skipping.wrongSkips != 0) {
