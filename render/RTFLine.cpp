@@ -9,7 +9,12 @@
 #include "RichEdit.h"
 #include "StringList.h"
 
-TRTFLine::TRTFLine(TRenderView& view, const UnicodeString& Str) : view_(view), Line(Str) {}
+#include <utility>
+
+TRTFLine::TRTFLine(TRenderView& view, const UnicodeString& Str, std::function<void()> windowPump)
+    : view_(view), windowPump_(std::move(windowPump)), Line(Str)
+{
+}
 
 void TRTFLine::DoSynchronize()
 {
@@ -47,6 +52,11 @@ void TRTFLine::DoSynchronize()
     view_.MemoAdd(" ");
     view_.MemoAddStrings(str);
 
+    // The preview is drawn once, when its new line is laid out, formatted
+    // and the caret placed: drawing a long line costs as much as laying it
+    // out, and a drawing half way would be thrown away.
+    const TRichEdit::PaintHold hold(rtf);
+
     {
         // The preview lays the line out once, not after every run it formats.
         const TRichEdit::UpdateBlock block(rtf);
@@ -73,10 +83,14 @@ void TRTFLine::DoSynchronize()
 
         const UnicodeString Buff = Dummy;
         try {
-            ApplyFormatList(rtf, str, Buff, at, view_.ColorType(), toggles);
+            ApplyFormatList(rtf, str, Buff, at, view_.ColorType(), toggles, windowPump_);
         } catch (const Exception&) {
             // An entry that does not convert ends the loop; the runs before it stay.
         }
     }
+    // Laying the line out was one long step: the window catches up before
+    // the next.
+    if (windowPump_)
+        windowPump_();
     rtf.ClearSelection();
 }
