@@ -1,6 +1,7 @@
 // "Char" and the character listing of "Line".
 #include "MainForm.h"
 
+#include "AddressSpace.h"
 #include "QtText.h"
 
 #include <array>
@@ -137,10 +138,13 @@ void TForm1::Button2Click(TObject* /*Sender*/)
         return;
     const RenderLock lock(*this);
     memo_->Clear();
-    // The view catches up with the memo once, after the render.
-    TMemoLines::Batch batch(*memo_);
     const UnicodeString Line = EditText();
     const int n = Line.Length();
+    // A line too long for the memory left is refused before the memo and
+    // the preview run out of it half way.
+    RequireAddressSpace(RenderBytesPerUnit * static_cast<std::size_t>(n));
+    // The view catches up with the memo once, after the render.
+    TMemoLines::Batch batch(*memo_);
     // A long listing goes in in slices, with the window's events between
     // them, so that the window never stands still for the whole of it.
     static const std::array<const char*, 2> head{"Section Line Scanner: ", " "};

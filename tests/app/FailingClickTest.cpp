@@ -1,5 +1,6 @@
 // A "Line" click that fails: the error box says what went wrong in words,
 // the memo keeps what was written, and the window stays usable.
+#include "AddressSpace.h"
 #include "AppTestSupport.h"
 #include "Application.h"
 #include "ErrorBox.h"
@@ -16,6 +17,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <cstdint>
 #include <new>
 #include <stdexcept>
 
@@ -50,6 +52,8 @@ private slots:
     void failureAtAPassPump_data();
     void failureAtAPassPump();
     void failureInThePreviewLeavesItUsable();
+    void addressSpaceCheck_data();
+    void addressSpaceCheck();
 };
 
 void FailingClickTest::failureAtAPassPump_data()
@@ -135,6 +139,33 @@ void FailingClickTest::failureInThePreviewLeavesItUsable()
     view.preview.SetSelLength(2);
     view.preview.SetSelColor(ColorFromTColor(0x0000FF));
     QCOMPARE(rt::ColorMap(view.preview, 5, 2), QString("rr"));
+}
+
+void FailingClickTest::addressSpaceCheck_data()
+{
+    QTest::addColumn<quint64>("bytes");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("nothing") << quint64(0) << false;
+    QTest::newRow("a megabyte") << quint64(1 << 20) << false;
+    QTest::newRow("a line of a million units") << quint64(RenderBytesPerUnit) * (1 << 20) << false;
+    QTest::newRow("more than any address space") << quint64(SIZE_MAX / 2) << true;
+}
+
+void FailingClickTest::addressSpaceCheck()
+{
+    QFETCH(quint64, bytes);
+    QFETCH(bool, refused);
+#if defined(__SANITIZE_ADDRESS__)
+    if (refused)
+        QSKIP("AddressSanitizer ends the program on a request it cannot serve");
+#endif
+    bool thrown = false;
+    try {
+        RequireAddressSpace(static_cast<std::size_t>(bytes));
+    } catch (const std::bad_alloc&) {
+        thrown = true;
+    }
+    QCOMPARE(thrown, refused);
 }
 
 QTEST_MAIN(FailingClickTest)
