@@ -70,6 +70,8 @@ void TMemoLines::AddLines(int count, const LineWriter& write, const Pump& pump)
         }
         Insert(text);
     }
+    if (batched_ && count > 0)
+        feet_.push_back(memo_.document()->blockCount() - 1);
 }
 
 void TMemoLines::Insert(const QString& text)
@@ -126,16 +128,22 @@ TMemoLines::Batch::~Batch()
 
 void TMemoLines::Batch::CatchUp(const Pump& pump)
 {
-    // The lines that the view's scroll bars measure: those that fill the
-    // view from the foot of the memo up.
+    // After each add the view measures the lines that fill it from the
+    // foot up, laying out those it has not laid out yet.
     QPlainTextEdit& edit = memo_.memo_;
+    const std::vector<int> feet = std::move(memo_.feet_);
     if (edit.isVisible()) {
-        const qreal visible = edit.viewport()->height();
-        qreal height = 0;
-        for (QTextBlock b = edit.document()->lastBlock(); b.isValid() && height <= visible; b = b.previous()) {
-            height += layout_->blockBoundingRect(b).height();
-            if (pump)
-                pump();
+        const QTextDocument& doc = *edit.document();
+        const qreal visible = edit.viewport()->rect().height() - doc.documentMargin() - 1;
+        for (int foot : feet) {
+            qreal height = 0;
+            for (QTextBlock b = doc.findBlockByNumber(foot); b.isValid() && height <= visible; b = b.previous()) {
+                if (!b.isVisible())
+                    continue;
+                height += layout_->blockBoundingRect(b).height();
+                if (pump)
+                    pump();
+            }
         }
     }
     Release();
@@ -147,6 +155,7 @@ void TMemoLines::Batch::Release()
         return;
     released_ = true;
     memo_.batched_ = false;
+    memo_.feet_.clear();
     layout_->blockSignals(wasBlocked_);
     emit layout_->documentSizeChanged(layout_->documentSize());
     emit layout_->update();

@@ -38,9 +38,12 @@ public:
     // While a batch lives, the memo's view does not lay lines out as they
     // come: a long line laid out costs as long as shaping all its
     // characters, and one at the foot of the memo would be laid out again
-    // with every line added after it. CatchUp lays out the lines at the
-    // foot once, one at a time with pump() between them, and brings the
-    // scroll bars and the view up to date; the memo's text is the same.
+    // with every line added after it. CatchUp lays out, once each and one
+    // at a time with pump() between them, the lines that the view would
+    // have laid out after each add (those that filled it from the foot up
+    // at that moment: their widths set the horizontal scroll bar), and
+    // brings the scroll bars and the view up to date. The memo's text and
+    // its look afterwards are the same as without the batch.
     class Batch {
     public:
         explicit Batch(TMemoLines& memo);
@@ -65,8 +68,10 @@ private:
     QPlainTextEdit& memo_;
     // An empty document holds either no line or one empty line.
     bool hasLines_;
-    // Writing inside a batch: the view is refreshed by hand.
+    // Writing inside a batch: the view is refreshed by hand, and the last
+    // line after each add is noted for CatchUp.
     bool batched_ = false;
+    std::vector<int> feet_;
 };
 
 // The form in which the memo shows a line.

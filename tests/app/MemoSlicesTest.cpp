@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,6 +41,7 @@ private slots:
     void slicesMakeTheSameLines();
     void batchCatchesUpOnce();
     void batchGivesTheViewBackWithoutCatchUp();
+    void batchLeavesTheScrollBarsAsTheyWouldBe();
 };
 
 void MemoSlicesTest::slicesMakeTheSameLines_data()
@@ -125,6 +127,36 @@ void MemoSlicesTest::batchGivesTheViewBackWithoutCatchUp()
     }
     QCOMPARE(memo.verticalScrollBar()->maximum() + memo.verticalScrollBar()->pageStep(), lines.Count());
     QVERIFY(!memo.document()->documentLayout()->signalsBlocked());
+}
+
+void MemoSlicesTest::batchLeavesTheScrollBarsAsTheyWouldBe()
+{
+    // The same adds with and without a batch: a listing, a long line and
+    // short lines after it, so that the long line is no longer at the foot.
+    TForm1 batched, plain;
+    for (TForm1* form : {&batched, &plain}) {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        form->ResultMemo->clear();
+    }
+    auto write = [](TMemoLines& lines) {
+        lines.AddLines(300, [](int i, std::u16string& out) { out += TestLine(i); }, [] {});
+        lines.Add(UnicodeString(std::u16string(3000, u'w')));
+        lines.Add(UnicodeString(" "));
+        lines.AddStrings(std::vector<UnicodeString>(100, UnicodeString("1 bold 00")), [] {});
+    };
+    TMemoLines batchedLines(*batched.ResultMemo), plainLines(*plain.ResultMemo);
+    {
+        TMemoLines::Batch batch(batchedLines);
+        write(batchedLines);
+        batch.CatchUp([] {});
+    }
+    write(plainLines);
+    for (auto bar : {&QAbstractScrollArea::horizontalScrollBar, &QAbstractScrollArea::verticalScrollBar}) {
+        QCOMPARE((batched.ResultMemo->*bar)()->maximum(), (plain.ResultMemo->*bar)()->maximum());
+        QCOMPARE((batched.ResultMemo->*bar)()->pageStep(), (plain.ResultMemo->*bar)()->pageStep());
+    }
+    QVERIFY(batched.ResultMemo->horizontalScrollBar()->maximum() > 1000);
 }
 
 QTEST_MAIN(MemoSlicesTest)
