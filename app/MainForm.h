@@ -159,7 +159,7 @@ private:
     // Lets the window handle its events, at most every few milliseconds:
     // between the slices of the long steps of a render that the passes'
     // own message pump does not reach (the listing, the log of a long
-    // Format List, the preview's formatting).
+    // Format List, the preview's formatting, the memo's view catching up).
     const std::function<void()>& WindowPump() const { return windowPump_; }
 
     // While a render runs, "Char" and "Line" are off: a click let through by
