@@ -1,6 +1,7 @@
 // "Char" and the character listing of "Line".
 #include "MainForm.h"
 
+#include "AddressSpace.h"
 #include "QtText.h"
 
 #include <array>
@@ -25,15 +26,49 @@ constexpr std::array<EscapeName, 7> EscapeNames{{
 
 int LowByteOfLast(const UnicodeString& s) { return s[s.Length()] & 0xFF; }
 
+// The escape name of a text that is the one unit c.
+const char* EscapeNameOf(char16_t c)
+{
+    const char* result = "unknown";
+    for (const EscapeName& row : EscapeNames)
+        if (c == row.code)
+            result = row.name;
+    return result;
+}
+
+void Append(std::u16string& out, const char* ascii)
+{
+    for (; *ascii; ++ascii)
+        out.push_back(static_cast<char16_t>(*ascii));
+}
+
+void Append(std::u16string& out, const UnicodeString& text) { out += text.str(); }
+
+// The listing line's parts after the unit, by its low byte: "   Hex: ",
+// the hexadecimal form, "   Decimal: ", the decimal form and
+// "    Escape Ctrl: "; made once by the operations the listing names.
+const std::array<std::u16string, 256>& ByteParts()
+{
+    static const std::array<std::u16string, 256> parts = [] {
+        std::array<std::u16string, 256> p;
+        for (int b = 0; b < 256; ++b) {
+            const UnicodeString u(static_cast<char16_t>(b));
+            Append(p[b], "   Hex: ");
+            Append(p[b], TForm1::KeyDecodeHex(u));
+            Append(p[b], "   Decimal: ");
+            Append(p[b], TForm1::KeyDecodeDecimal(u));
+            Append(p[b], "    Escape Ctrl: ");
+        }
+        return p;
+    }();
+    return parts;
+}
+
 } // namespace
 
 UnicodeString TForm1::CheckChar(UnicodeString Input)
 {
-    UnicodeString result = "unknown";
-    for (const EscapeName& row : EscapeNames)
-        if (Input == UnicodeString(row.code))
-            result = row.name;
-    return result;
+    return Input.Length() == 1 ? UnicodeString(EscapeNameOf(Input[1])) : UnicodeString("unknown");
 }
 
 UnicodeString TForm1::KeyDecodeBinary(UnicodeString AString)
@@ -73,6 +108,22 @@ UnicodeString TForm1::ListingLine(int position, char16_t unit)
            "    Escape Ctrl: " + CheckChar(u);
 }
 
+void TForm1::AppendListingLine(std::u16string& out, int position, char16_t unit)
+{
+    char16_t digits[12];
+    int n = 0;
+    for (unsigned v = static_cast<unsigned>(position); n == 0 || v != 0; v /= 10)
+        digits[n++] = static_cast<char16_t>(u'0' + v % 10);
+    if (position < 10)
+        out.push_back(u'0');
+    while (n > 0)
+        out.push_back(digits[--n]);
+    Append(out, ") Char: ");
+    out.push_back(unit);
+    out += ByteParts()[unit & 0xFF];
+    Append(out, EscapeNameOf(unit));
+}
+
 void TForm1::Button1Click(TObject* /*Sender*/)
 {
     if (rendering_)
@@ -88,15 +139,26 @@ void TForm1::Button2Click(TObject* /*Sender*/)
     const RenderLock lock(*this);
     memo_->Clear();
     const UnicodeString Line = EditText();
-    std::vector<UnicodeString> lines;
-    lines.reserve(static_cast<std::size_t>(Line.Length()) + 5);
-    lines.emplace_back("Section Line Scanner: ");
-    lines.emplace_back(" ");
-    for (int i = 1; i <= Line.Length(); ++i)
-        lines.push_back(ListingLine(i, Line[i]));
-    lines.emplace_back(" ");
-    lines.emplace_back("Section RTF Parser: ");
-    lines.emplace_back(" ");
-    memo_->AddStrings(lines);
-    RunRenderJob(EditText());
+    const int n = Line.Length();
+    // A line too long for the memory left is refused before the memo and
+    // the preview run out of it half way.
+    RequireAddressSpace(RenderBytesPerUnit * static_cast<std::size_t>(n));
+    // The view catches up with the memo once, after the render.
+    TMemoLines::Batch batch(*memo_);
+    // A long listing goes in in slices, with the window's events between
+    // them, so that the window never stands still for the whole of it.
+    static const std::array<const char*, 2> head{"Section Line Scanner: ", " "};
+    static const std::array<const char*, 3> tail{" ", "Section RTF Parser: ", " "};
+    memo_->AddLines(n + 5, [&](int i, std::u16string& out) {
+        if (i < 2)
+            Append(out, head[static_cast<std::size_t>(i)]);
+        else if (i < n + 2)
+            AppendListingLine(out, i - 1, Line[i - 1]);
+        else
+            Append(out, tail[static_cast<std::size_t>(i - n - 2)]);
+    }, WindowPump());
+    // The job renders the text just listed: the edit field may have changed
+    // while the listing let the window handle its events.
+    RunRenderJob(Line);
+    batch.CatchUp(WindowPump());
 }

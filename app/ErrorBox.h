@@ -13,6 +13,15 @@ void ShowException(const QString& message);
 // Installs a sink; an empty one brings the box back. Returns the old sink.
 TExceptionSink SetExceptionSink(TExceptionSink sink);
 
-// Runs body. An Exception that leaves it is shown with its message, any
-// other thrown value with an empty one. False when something was thrown.
+// The error box's text for what a body threw, from inside a catch block:
+// the program's own Exception and every other standard exception with its
+// own message, an allocation failure as "Out of memory", anything else
+// (or a standard exception without a message) as UnknownErrorText.
+QString CurrentExceptionText();
+
+inline constexpr const char* OutOfMemoryText = "Out of memory";
+inline constexpr const char* UnknownErrorText = "Unknown error";
+
+// Runs body. Whatever leaves it is shown in the error box with the text
+// above. False when something was thrown.
 bool RunGuarded(const std::function<void()>& body);

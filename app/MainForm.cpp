@@ -9,6 +9,7 @@
 #include "FormDefinition.h"
 #include "FormatList.h"
 #include "InfoBox.h"
+#include "Pump.h"
 #include "QtText.h"
 #include "RTFLine.h"
 #include "RichEdit.h"
@@ -135,6 +136,7 @@ TForm1::TForm1(QWidget* Owner) : QWidget(Owner), ui_(std::make_unique<Ui::TForm1
     new TAnchors(this);
     memo_ = std::make_unique<TMemoLines>(*ResultMemo);
     infoBox_ = &ShowInfoBox;
+    windowPump_ = QtSliceEventPump();
     BindHandlers();
 
     // 2. to 7.
@@ -209,7 +211,8 @@ void TForm1::UpdateFormatListNoneMoved(int /*pos*/, int /*length*/) { ::UpdateFo
 void TForm1::RunRenderJob(const UnicodeString& line)
 {
     // The job lives for this click only, also when an exception leaves it.
-    TRTFLine Sync(*this, line);
+    // The job shares the window's pump and its clock.
+    TRTFLine Sync(*this, line, [this] { windowPump_(); });
     Sync.DoSynchronize();
 }
 
@@ -233,7 +236,7 @@ TForm1::RenderLock::~RenderLock()
 
 void TForm1::MemoAdd(const UnicodeString& line) { memo_->Add(line); }
 
-void TForm1::MemoAddStrings(const TStrings& lines) { memo_->AddStrings(lines.Items()); }
+void TForm1::MemoAddStrings(const TStrings& lines) { memo_->AddStrings(lines.Items(), windowPump_); }
 
 TRichEdit& TForm1::Preview() { return *TestRTF; }
 

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -102,6 +103,9 @@ public:
     static UnicodeString KeyDecodeDecimal(UnicodeString AString);
     // One line of the character listing.
     static UnicodeString ListingLine(int position, char16_t unit);
+    // The same line appended to out, made without a text per part: a
+    // pasted line can have a million of them.
+    static void AppendListingLine(std::u16string& out, int position, char16_t unit);
 
     // What the rendering job needs of the window.
     void MemoAdd(const UnicodeString& line) override;
@@ -131,6 +135,11 @@ private:
     void InsertColor(std::size_t row);
     // The rendering job of a "Line" click: passes, scan and preview.
     void RunRenderJob(const UnicodeString& line);
+    // Lets the window handle its events, at most every few milliseconds:
+    // between the slices of the long steps of a render that the passes'
+    // own message pump does not reach (the listing, the log of a long
+    // Format List, the preview's formatting, the memo's view catching up).
+    const std::function<void()>& WindowPump() const { return windowPump_; }
 
     // While a render runs, "Char" and "Line" are off: a click let through by
     // the render's message pumps must not clear the memo or the Format List
@@ -153,6 +162,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<TMemoLines> memo_;
     TInfoBox infoBox_;
+    std::function<void()> windowPump_;
 };
 
 // The one main window.

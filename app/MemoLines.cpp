@@ -2,46 +2,96 @@
 
 #include "QtText.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
-QString MemoDisplayText(const UnicodeString& line)
+#include <algorithm>
+
+namespace {
+
+// Appends units to s in the form the memo shows them.
+void AppendDisplay(QString& s, const char16_t* units, std::size_t count)
 {
-    QString s = ToQString(line);
-    for (QChar& c : s) {
-        switch (c.unicode()) {
-        case u'\n': c = QChar(0x240A); break; // symbol for line feed
-        case u'\r': c = QChar(0x240D); break; // symbol for carriage return
+    const qsizetype from = s.size();
+    s.append(reinterpret_cast<const QChar*>(units), static_cast<qsizetype>(count));
+    for (qsizetype i = from; i < s.size(); ++i) {
+        switch (s[i].unicode()) {
+        case u'\n': s[i] = QChar(0x240A); break; // symbol for line feed
+        case u'\r': s[i] = QChar(0x240D); break; // symbol for carriage return
         case 0x2029:
         case 0xFDD0:
-        case 0xFDD1: c = QChar(QChar::ReplacementCharacter); break;
+        case 0xFDD1: s[i] = QChar(QChar::ReplacementCharacter); break;
         default: break;
         }
     }
+}
+
+} // namespace
+
+QString MemoDisplayText(const UnicodeString& line)
+{
+    QString s;
+    AppendDisplay(s, line.str().data(), line.str().size());
     return s;
 }
 
 TMemoLines::TMemoLines(QPlainTextEdit& memo) : memo_(memo), hasLines_(!memo.document()->isEmpty()) {}
 
-void TMemoLines::Add(const UnicodeString& line) { AddStrings({line}); }
-
-void TMemoLines::AddStrings(const std::vector<UnicodeString>& lines)
+void TMemoLines::Add(const UnicodeString& line)
 {
-    if (lines.empty())
-        return;
+    AddLines(1, [&](int, std::u16string& out) { out += line.str(); }, {});
+}
+
+void TMemoLines::AddStrings(const std::vector<UnicodeString>& lines, const Pump& pump)
+{
+    AddLines(
+        static_cast<int>(lines.size()),
+        [&](int i, std::u16string& out) { out += lines[static_cast<std::size_t>(i)].str(); }, pump);
+}
+
+void TMemoLines::AddLines(int count, const LineWriter& write, const Pump& pump)
+{
+    std::u16string line;
     QString text;
-    bool first = !hasLines_ && memo_.document()->isEmpty();
-    for (const UnicodeString& line : lines) {
-        if (!first)
-            text += QLatin1Char('\n');
-        first = false;
-        text += MemoDisplayText(line);
+    for (int from = 0; from < count; from += SliceLines) {
+        if (from > 0 && pump)
+            pump();
+        const int to = std::min(count, from + SliceLines);
+        text.clear();
+        for (int i = from; i < to; ++i) {
+            // The memo's first line has no break before it.
+            if (i > 0 || hasLines_ || !memo_.document()->isEmpty())
+                text += QLatin1Char('\n');
+            line.clear();
+            write(i, line);
+            AppendDisplay(text, line.data(), line.size());
+        }
+        Insert(text);
     }
-    QTextCursor cursor(memo_.document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text);
+    if (batched_ && count > 0)
+        feet_.push_back(memo_.document()->blockCount() - 1);
+}
+
+void TMemoLines::Insert(const QString& text)
+{
+    // Inside an edit block the cursor does not lay out the line it stands
+    // on to find its x: a long last line would be shaped at every add. The
+    // block is closed also when the insertion throws (out of memory), or
+    // the memo would wait for its end for ever.
+    struct EditBlock {
+        QTextCursor cursor;
+        explicit EditBlock(QTextDocument* doc) : cursor(doc) { cursor.beginEditBlock(); }
+        ~EditBlock() { cursor.endEditBlock(); }
+        EditBlock(const EditBlock&) = delete;
+        EditBlock& operator=(const EditBlock&) = delete;
+    } edit(memo_.document());
+    edit.cursor.movePosition(QTextCursor::End);
+    edit.cursor.insertText(text);
     hasLines_ = true;
+    if (batched_)
+        memo_.viewport()->update();
 }
 
 void TMemoLines::Clear()
@@ -59,4 +109,54 @@ int TMemoLines::Count() const
 UnicodeString TMemoLines::Get(int index) const
 {
     return FromQString(memo_.document()->findBlockByNumber(index).text());
+}
+
+TMemoLines::Batch::Batch(TMemoLines& memo)
+    : memo_(memo), layout_(memo.memo_.document()->documentLayout()), wasBlocked_(layout_->blockSignals(true))
+{
+    memo_.batched_ = true;
+}
+
+TMemoLines::Batch::~Batch()
+{
+    try {
+        Release();
+    } catch (...) {
+        // The view catches up with the next edit.
+    }
+}
+
+void TMemoLines::Batch::CatchUp(const Pump& pump)
+{
+    // After each add the view measures the lines that fill it from the
+    // foot up, laying out those it has not laid out yet.
+    QPlainTextEdit& edit = memo_.memo_;
+    const std::vector<int> feet = std::move(memo_.feet_);
+    if (edit.isVisible()) {
+        const QTextDocument& doc = *edit.document();
+        const qreal visible = edit.viewport()->rect().height() - doc.documentMargin() - 1;
+        for (int foot : feet) {
+            qreal height = 0;
+            for (QTextBlock b = doc.findBlockByNumber(foot); b.isValid() && height <= visible; b = b.previous()) {
+                if (!b.isVisible())
+                    continue;
+                height += layout_->blockBoundingRect(b).height();
+                if (pump)
+                    pump();
+            }
+        }
+    }
+    Release();
+}
+
+void TMemoLines::Batch::Release()
+{
+    if (released_)
+        return;
+    released_ = true;
+    memo_.batched_ = false;
+    memo_.feet_.clear();
+    layout_->blockSignals(wasBlocked_);
+    emit layout_->documentSizeChanged(layout_->documentSize());
+    emit layout_->update();
 }

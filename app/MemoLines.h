@@ -6,24 +6,72 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+#include <string>
 #include <vector>
+
+class QAbstractTextDocumentLayout;
 
 class TMemoLines {
 public:
+    using Pump = std::function<void()>;
+    // Appends the units of line index to out.
+    using LineWriter = std::function<void(int index, std::u16string& out)>;
+
     explicit TMemoLines(QPlainTextEdit& memo);
 
     void Add(const UnicodeString& line);
-    // Adds the lines in one edit: the same memo as one Add per line, faster.
-    void AddStrings(const std::vector<UnicodeString>& lines);
+    // The same memo as one Add per line, made in slices of a few thousand
+    // lines, one edit each, with pump() between them.
+    void AddStrings(const std::vector<UnicodeString>& lines, const Pump& pump = {});
+    // Adds count lines that write(i, out) makes, i from 0, in slices with
+    // pump() between them.
+    void AddLines(int count, const LineWriter& write, const Pump& pump);
     void Clear();
     int Count() const;
     // The line as the memo shows it.
     UnicodeString Get(int index) const;
 
+    // Lines per slice of AddLines.
+    static constexpr int SliceLines = 2048;
+
+    // While a batch lives, the memo's view does not lay lines out as they
+    // come: a long line laid out costs as long as shaping all its
+    // characters, and one at the foot of the memo would be laid out again
+    // with every line added after it. CatchUp lays out, once each and one
+    // at a time with pump() between them, the lines that the view would
+    // have laid out after each add (those that filled it from the foot up
+    // at that moment: their widths set the horizontal scroll bar), and
+    // brings the scroll bars and the view up to date. The memo's text and
+    // its look afterwards are the same as without the batch.
+    class Batch {
+    public:
+        explicit Batch(TMemoLines& memo);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+        void CatchUp(const Pump& pump);
+
+    private:
+        void Release();
+
+        TMemoLines& memo_;
+        QAbstractTextDocumentLayout* layout_;
+        bool wasBlocked_;
+        bool released_ = false;
+    };
+
 private:
+    void Insert(const QString& text);
+
     QPlainTextEdit& memo_;
     // An empty document holds either no line or one empty line.
     bool hasLines_;
+    // Writing inside a batch: the view is refreshed by hand, and the last
+    // line after each add is noted for CatchUp.
+    bool batched_ = false;
+    std::vector<int> feet_;
 };
 
 // The form in which the memo shows a line.

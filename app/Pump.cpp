@@ -37,10 +37,19 @@ void TThrottledPump::Tick()
     lastRead_ = last_;
 }
 
+namespace {
+constexpr auto EventInterval = std::chrono::milliseconds(5);
+void ProcessEvents() { QCoreApplication::processEvents(); }
+} // namespace
+
 TThrottledPump QtEventPump()
 {
-    return TThrottledPump(std::chrono::milliseconds(5), [] { QCoreApplication::processEvents(); },
-                          &std::chrono::steady_clock::now, 256);
+    return TThrottledPump(EventInterval, &ProcessEvents, &std::chrono::steady_clock::now, 256);
+}
+
+TThrottledPump QtSliceEventPump()
+{
+    return TThrottledPump(EventInterval, &ProcessEvents, &std::chrono::steady_clock::now, 1);
 }
 
 TPumpInstaller::TPumpInstaller(TApplication::Hook hook)

@@ -38,8 +38,14 @@ private:
     std::uint32_t calls_ = 0;
 };
 
-// Runs QCoreApplication::processEvents at most every few milliseconds.
+// Runs QCoreApplication::processEvents at most every few milliseconds: the
+// pump of the passes, whose calls come nanoseconds apart.
 TThrottledPump QtEventPump();
+
+// The same for calls that come between slices of work, microseconds or
+// more apart: it reads the clock at every call, so that a sparse caller
+// never waits for a shared reading.
+TThrottledPump QtSliceEventPump();
 
 // Installs a hook on Application while it lives, then puts the old one back.
 class TPumpInstaller {

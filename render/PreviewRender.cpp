@@ -22,10 +22,10 @@ void Select(TRichEdit& rtf, int start, int count)
     rtf.SetSelLength(count);
 }
 
-void SetColorAndSize(TRichEdit& rtf, const QColor& color)
+// Colour and the preview font's size in one change; styles as given.
+void SetColorAndSize(TRichEdit& rtf, const QColor& color, TFontStyles on = 0, TFontStyles off = 0)
 {
-    rtf.SetSelColor(color);
-    rtf.SetSelSize(rtf.FontSize());
+    rtf.SetSelAttributes(color, rtf.FontSize(), on, off);
 }
 
 // Adds the style when its flag is down, removes it when up; flips the flag.
@@ -74,8 +74,7 @@ void ApplyName(TRichEdit& rtf, const UnicodeString& Col, bool colortype, StyleTo
     if (Col == clNoColor) {
         SetColorAndSize(rtf, rtf.FontColor());
     } else if (Col == clNoStyle) {
-        for (TFontStyle s : {fsBold, fsUnderline, fsItalic, fsStrikeOut})
-            rtf.SetSelStyleOn(s, false);
+        rtf.SetSelAttributes(QColor(), 0, 0, AllStyles);
         t = StyleToggles{};
     } else if (Col == bold) {
         Toggle(rtf, fsBold, t.bold);
@@ -86,9 +85,7 @@ void ApplyName(TRichEdit& rtf, const UnicodeString& Col, bool colortype, StyleTo
     } else if (Col == clStrikeout) {
         Toggle(rtf, fsStrikeOut, t.strikeout);
     } else if (Col == clTerminate) {
-        SetColorAndSize(rtf, rtf.FontColor());
-        for (TFontStyle s : {fsBold, fsUnderline, fsItalic, fsStrikeOut})
-            rtf.SetSelStyleOn(s, false);
+        SetColorAndSize(rtf, rtf.FontColor(), 0, AllStyles);
         t = StyleToggles{};
     }
     // Any other name leaves the run as it is.
@@ -106,8 +103,7 @@ void PaintLeadRegion(TRichEdit& rtf, const UnicodeString& line, int offset, cons
 {
     const int p = line.Pos(NBL);
     Select(rtf, offset, p - 1);
-    SetColorAndSize(rtf, ColorFromTColor(LeadColor));
-    rtf.SetSelStyle(0);
+    SetColorAndSize(rtf, ColorFromTColor(LeadColor), 0, AllStyles);
 }
 
 void PaintBracketRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL,
@@ -116,23 +112,24 @@ void PaintBracketRegion(TRichEdit& rtf, const UnicodeString& line, int offset, c
     const int p = line.Pos(NBL);
     const int q = line.Pos(NBR + UnicodeString(" "));
     Select(rtf, Sub32(Add32(offset, p), 1), Sub32(Add32(q, 1), p));
-    SetColorAndSize(rtf, ColorFromTColor(BracketColor));
-    rtf.SetSelStyle(0);
+    SetColorAndSize(rtf, ColorFromTColor(BracketColor), 0, AllStyles);
 }
 
 void PaintBodyRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBR)
 {
     const int q = line.Pos(NBR + UnicodeString(" "));
     Select(rtf, Add32(offset, q), line.Length() - q);
-    rtf.SetSelStyle(rtf.FontStyle());
-    SetColorAndSize(rtf, rtf.FontColor());
+    const TFontStyles style = rtf.FontStyle();
+    SetColorAndSize(rtf, rtf.FontColor(), style, AllStyles & ~style);
 }
 
 void ApplyFormatList(TRichEdit& rtf, const TStrings& list, const UnicodeString& Buff, int offset, bool colortype,
-                     StyleToggles& toggles)
+                     StyleToggles& toggles, const std::function<void()>& pump)
 {
     TRichEdit::UpdateBlock block(rtf);
     for (int a = 0; a < list.Count(); ++a) {
+        if (pump && a > 0 && a % PumpEntries == 0)
+            pump();
         const FormatEntry e = SplitEntry(list.Get(a));
         const UnicodeString Next = e.Next == OpenEnd ? UnicodeString(Buff.Length() + 1) : e.Next;
         const int start = Sub32(Add32(e.Start.ToInt(), offset), 1);

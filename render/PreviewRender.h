@@ -6,6 +6,7 @@
 #include "UnicodeString.h"
 
 #include <cstdint>
+#include <functional>
 
 class TRichEdit;
 
@@ -31,6 +32,9 @@ void PaintBodyRegion(TRichEdit& rtf, const UnicodeString& line, int offset, cons
 
 // Colours and styles every entry's run, counted from offset; the open end
 // reaches one past the end of Buff. An entry that does not convert ends the
-// loop with EConvertError; the entries before it keep their effect.
+// loop with EConvertError; the entries before it keep their effect. pump,
+// when given, runs after every PumpEntries entries.
 void ApplyFormatList(TRichEdit& rtf, const TStrings& list, const UnicodeString& Buff, int offset, bool colortype,
-                     StyleToggles& toggles);
+                     StyleToggles& toggles, const std::function<void()>& pump = {});
+
+inline constexpr int PumpEntries = 256;

@@ -8,6 +8,8 @@
 #include "RichEdit.h"
 #include "StringList.h"
 
+#include <utility>
+
 namespace {
 
 // Logs each pass's result in the memo, then opens the scan's section; the
@@ -38,9 +40,23 @@ private:
     TRenderView& view_;
 };
 
+// Runs one stage of the render: an error of the program's own ends that
+// stage alone, and the render goes on with the next.
+template <class Stage>
+void RunStage(Stage&& stage)
+{
+    try {
+        stage();
+    } catch (const Exception&) {
+    }
+}
+
 } // namespace
 
-TRTFLine::TRTFLine(TRenderView& view, const UnicodeString& Str) : view_(view), Line(Str) {}
+TRTFLine::TRTFLine(TRenderView& view, const UnicodeString& Str, std::function<void()> windowPump)
+    : view_(view), windowPump_(std::move(windowPump)), Line(Str)
+{
+}
 
 void TRTFLine::DoSynchronize()
 {
@@ -50,12 +66,11 @@ void TRTFLine::DoSynchronize()
     TRichEdit& rtf = view_.Preview();
     TStrings& str = view_.FormatList();
 
-    try {
+    // The passes and the scan; a failure leaves the text as far as it got.
+    RunStage([&] {
         RoadLog log(view_);
         RunLineRoad(Line, Dummy, view_, log);
-    } catch (const Exception&) {
-        // The run goes on with the text as far as it got.
-    }
+    });
 
     view_.MemoAdd(UnicodeString("Line after ColorParser: ") + Dummy);
     offset = static_cast<std::uint64_t>(Sub32(rtf.TextLength(), rtf.LinesCount()));
@@ -65,36 +80,28 @@ void TRTFLine::DoSynchronize()
     view_.MemoAdd(" ");
     view_.MemoAddStrings(str);
 
+    // The preview is drawn once, when its new line is laid out, formatted
+    // and the caret placed: drawing a long line costs as much as laying it
+    // out, and a drawing half way would be thrown away.
+    const TRichEdit::PaintHold hold(rtf);
+
     {
         // The preview lays the line out once, not after every run it formats.
         const TRichEdit::UpdateBlock block(rtf);
-        // Each preview stage that fails ends only itself.
         const int at = static_cast<int>(offset);
         if (!Dummy.IsEmpty()) {
-            try {
-                AppendLine(rtf, Dummy);
-            } catch (const Exception&) {
-            }
-            try {
-                PaintLeadRegion(rtf, Dummy, at, view_.LeadMarker());
-            } catch (const Exception&) {
-            }
-            try {
-                PaintBracketRegion(rtf, Dummy, at, view_.LeadMarker(), view_.BracketMarker());
-            } catch (const Exception&) {
-            }
-            try {
-                PaintBodyRegion(rtf, Dummy, at, view_.BracketMarker());
-            } catch (const Exception&) {
-            }
+            RunStage([&] { AppendLine(rtf, Dummy); });
+            RunStage([&] { PaintLeadRegion(rtf, Dummy, at, view_.LeadMarker()); });
+            RunStage([&] { PaintBracketRegion(rtf, Dummy, at, view_.LeadMarker(), view_.BracketMarker()); });
+            RunStage([&] { PaintBodyRegion(rtf, Dummy, at, view_.BracketMarker()); });
         }
-
         const UnicodeString Buff = Dummy;
-        try {
-            ApplyFormatList(rtf, str, Buff, at, view_.ColorType(), toggles);
-        } catch (const Exception&) {
-            // An entry that does not convert ends the loop; the runs before it stay.
-        }
+        // An entry that does not convert ends the loop; the runs before it stay.
+        RunStage([&] { ApplyFormatList(rtf, str, Buff, at, view_.ColorType(), toggles, windowPump_); });
     }
+    // Laying the line out was one long step: the window catches up before
+    // the next.
+    if (windowPump_)
+        windowPump_();
     rtf.ClearSelection();
 }

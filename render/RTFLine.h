@@ -6,12 +6,15 @@
 #include "UnicodeString.h"
 
 #include <cstdint>
+#include <functional>
 
 class TRenderView;
 
 class TRTFLine {
 public:
-    TRTFLine(TRenderView& view, const UnicodeString& Str);
+    // windowPump, when given, lets the window handle its events during the
+    // preview's formatting, which the passes' message pump does not reach.
+    TRTFLine(TRenderView& view, const UnicodeString& Str, std::function<void()> windowPump = {});
     TRTFLine(const TRTFLine&) = delete;
     TRTFLine& operator=(const TRTFLine&) = delete;
 
@@ -20,6 +23,7 @@ public:
 
 private:
     TRenderView& view_;
+    std::function<void()> windowPump_;
     const UnicodeString Line;
     std::uint64_t offset = 0; // preview position where this run's line starts
 };

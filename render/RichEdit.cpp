@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -76,11 +77,17 @@ void TRichEdit::LinesAdd(const UnicodeString& line)
 {
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
+    // The last line keeps its shaped glyphs: right after a render the view
+    // finds the caret in it and draws it, and shaping a line of a million
+    // characters takes as long as laying it out. The line before gives
+    // them up when the append lays it out again.
+    c.block().layout()->setCacheEnabled(false);
     // A new line starts plain, not in the look of the character before it.
     const QTextCharFormat plain;
     if (!document()->isEmpty())
         c.insertBlock(QTextBlockFormat(), plain);
     c.insertText(OneLine(line), plain);
+    c.block().layout()->setCacheEnabled(true);
 }
 
 int TRichEdit::TextLength() const
@@ -143,28 +150,56 @@ void TRichEdit::SetSelSize(int points)
     MergeSelection(f);
 }
 
+namespace {
+
+// Sets the styles of mask in f: on where they are in styles, off elsewhere.
+void SetStyles(QTextCharFormat& f, TFontStyles mask, TFontStyles styles)
+{
+    if (mask & fsBold)
+        f.setFontWeight((styles & fsBold) ? QFont::Bold : QFont::Normal);
+    if (mask & fsItalic)
+        f.setFontItalic(styles & fsItalic);
+    if (mask & fsUnderline)
+        f.setFontUnderline(styles & fsUnderline);
+    if (mask & fsStrikeOut)
+        f.setFontStrikeOut(styles & fsStrikeOut);
+}
+
+} // namespace
+
 void TRichEdit::SetSelStyle(TFontStyles styles)
 {
     QTextCharFormat f;
-    f.setFontWeight((styles & fsBold) ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(styles & fsItalic);
-    f.setFontUnderline(styles & fsUnderline);
-    f.setFontStrikeOut(styles & fsStrikeOut);
+    SetStyles(f, AllStyles, styles);
     MergeSelection(f);
 }
 
 void TRichEdit::SetSelStyleOn(TFontStyle style, bool on)
 {
     QTextCharFormat f;
-    switch (style) {
-    case fsBold: f.setFontWeight(on ? QFont::Bold : QFont::Normal); break;
-    case fsItalic: f.setFontItalic(on); break;
-    case fsUnderline: f.setFontUnderline(on); break;
-    case fsStrikeOut: f.setFontStrikeOut(on); break;
-    }
+    SetStyles(f, style, on ? style : 0u);
     MergeSelection(f);
+}
+
+void TRichEdit::SetSelAttributes(const QColor& color, int points, TFontStyles on, TFontStyles off)
+{
+    QTextCharFormat f;
+    if (color.isValid())
+        f.setForeground(color);
+    if (points > 0)
+        f.setFontPointSize(points);
+    SetStyles(f, (on | off) & AllStyles, on & ~off);
+    if (!f.properties().isEmpty())
+        MergeSelection(f);
 }
 
 TRichEdit::UpdateBlock::UpdateBlock(TRichEdit& edit) : cursor_(edit.document()) { cursor_.beginEditBlock(); }
 
 TRichEdit::UpdateBlock::~UpdateBlock() { cursor_.endEditBlock(); }
+
+TRichEdit::PaintHold::PaintHold(TRichEdit& edit) : viewport_(*edit.viewport()), wasEnabled_(viewport_.updatesEnabled())
+{
+    viewport_.setUpdatesEnabled(false);
+}
+
+TRichEdit::PaintHold::~PaintHold() { viewport_.setUpdatesEnabled(wasEnabled_); }

@@ -12,6 +12,7 @@
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;
+inline constexpr TFontStyles AllStyles = fsBold | fsItalic | fsUnderline | fsStrikeOut;
 
 class TRichEdit : public QTextEdit {
     Q_OBJECT
@@ -57,6 +58,11 @@ public:
     void SetSelStyle(TFontStyles styles);
     // One style added or removed, the others left as each character has them.
     void SetSelStyleOn(TFontStyle style, bool on);
+    // Several of the above in one change, the same as making them one after
+    // the other: the colour when valid, the size when above 0, the styles in
+    // on added and those in off removed. One change costs as much as one of
+    // the others, and a run can span thousands of formatted pieces.
+    void SetSelAttributes(const QColor& color, int points, TFontStyles on, TFontStyles off);
 
     // Holds back relayout while many selections are formatted in a row.
     class UpdateBlock {
@@ -68,6 +74,20 @@ public:
 
     private:
         QTextCursor cursor_;
+    };
+
+    // Holds back painting while it lives, and paints once when it ends:
+    // the view neither draws a line half formatted nor draws it twice.
+    class PaintHold {
+    public:
+        explicit PaintHold(TRichEdit& edit);
+        ~PaintHold();
+        PaintHold(const PaintHold&) = delete;
+        PaintHold& operator=(const PaintHold&) = delete;
+
+    private:
+        QWidget& viewport_;
+        bool wasEnabled_;
     };
 
 private:

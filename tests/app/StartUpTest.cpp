@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <new>
 #include <stdexcept>
 
 using namespace at;
@@ -91,14 +92,20 @@ void StartUpTest::styledWindowKeepsOwnColours()
 
 void StartUpTest::guardedRun_data()
 {
+    // What the body throws, whether it completes and what the error box says.
     QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("completes");
     QTest::addColumn<QStringList>("shown");
     QTest::newRow("nothing thrown") << 0 << true << QStringList{};
     QTest::newRow("Exception") << 1 << false << QStringList{"boom"};
     QTest::newRow("conversion error") << 2 << false << QStringList{"'x' is not a valid integer value"};
-    QTest::newRow("std exception") << 3 << false << QStringList{""};
-    QTest::newRow("int") << 4 << false << QStringList{""};
+    QTest::newRow("Exception without a message") << 3 << false << QStringList{""};
+    QTest::newRow("std exception") << 4 << false << QStringList{"not ours"};
+    QTest::newRow("std exception without a message") << 5 << false << QStringList{"Unknown error"};
+    QTest::newRow("allocation failure") << 6 << false << QStringList{"Out of memory"};
+    QTest::newRow("array too long") << 7 << false << QStringList{"Out of memory"};
+    QTest::newRow("int") << 8 << false << QStringList{"Unknown error"};
+    QTest::newRow("text") << 9 << false << QStringList{"Unknown error"};
 }
 
 void StartUpTest::guardedRun()
@@ -112,8 +119,13 @@ void StartUpTest::guardedRun()
         switch (kind) {
         case 1: throw Exception("boom");
         case 2: UnicodeString("x").ToInt(); break;
-        case 3: throw std::runtime_error("not ours");
-        case 4: throw 42;
+        case 3: throw Exception("");
+        case 4: throw std::runtime_error("not ours");
+        case 5: throw std::runtime_error("");
+        case 6: throw std::bad_alloc();
+        case 7: throw std::bad_array_new_length();
+        case 8: throw 42;
+        case 9: throw "text";
         default: break;
         }
     });

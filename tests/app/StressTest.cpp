@@ -6,10 +6,15 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QPair>
+#include <QTextDocument>
 #include <QTest>
 #include <QTimer>
 
 #include <random>
+#include <utility>
 
 using namespace at;
 
@@ -53,6 +58,24 @@ void StressTest::oddLinesKeepEveryCharacter()
     QCOMPARE(rt::StyleMap(rtf, 0, 16, fsUnderline), QString("0000000111111111"));
 }
 
+namespace {
+
+// The steps of a render, told apart by what the window shows.
+enum class Phase { Listing, PassesAndScan, Log, Formatting };
+
+QString PhaseNames(const QSet<Phase>& phases)
+{
+    QStringList names;
+    for (auto [phase, name] :
+         {std::pair{Phase::Listing, "listing"}, std::pair{Phase::PassesAndScan, "passes and scan"},
+          std::pair{Phase::Log, "log"}, std::pair{Phase::Formatting, "formatting"}})
+        if (phases.contains(phase))
+            names << name;
+    return names.join(", ");
+}
+
+} // namespace
+
 void StressTest::megabyteLineKeepsTheWindowAlive()
 {
     // A pasted megabyte of coded chat.
@@ -62,27 +85,60 @@ void StressTest::megabyteLineKeepsTheWindowAlive()
     line.reserve(1 << 20);
     while (line.size() < (1 << 20))
         line += QChar(alphabet[rng() % alphabet.size()]);
+    const int n = static_cast<int>(line.size());
 
     TForm1 form;
     form.show();
     const TPumpInstaller pump(QtEventPump());
     form.IRCEdit->setText(line);
-    int ticks = 0;
+
+    // A timer of 0 ms fires whenever the window handles its events. Each
+    // tick during the click notes the step of the render that the memo and
+    // the preview show, so a step that never lets events through has no
+    // tick. The listing fills the memo up to n + 5 lines; while the passes
+    // and the scan run it holds n + 5 to n + 11 lines ("Pass1: " to
+    // "Color & Style Scan:" and " "); the log follows from "Line after
+    // ColorParser: " on; then the line is in the preview, whose selection
+    // walks from run to run while they are formatted: seen on two runs, the
+    // formatting let events through before its end.
+    bool clicking = false;
+    QSet<Phase> seen;
+    QSet<QPair<int, int>> runs;
     QTimer timer;
-    timer.setInterval(1);
-    connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.setInterval(0);
+    connect(&timer, &QTimer::timeout, [&] {
+        if (!clicking)
+            return;
+        const int memo = form.ResultMemo->document()->blockCount();
+        if (form.TestRTF->LinesCount() > 0) {
+            if (form.TestRTF->SelLength() > 0)
+                runs << qMakePair(form.TestRTF->SelStart(), form.TestRTF->SelLength());
+            if (runs.size() > 1)
+                seen << Phase::Formatting;
+        } else if (memo < n + 5) {
+            seen << Phase::Listing;
+        } else if (memo < n + 12) {
+            seen << Phase::PassesAndScan;
+        } else {
+            seen << Phase::Log;
+        }
+    });
     timer.start();
-    form.Button2->click();
+    clicking = true;
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    clicking = false;
     timer.stop();
 
-    // The timer fired inside the render: the window kept handling events.
-    QVERIFY(ticks > 0);
+    QCOMPARE(PhaseNames(seen), PhaseNames({Phase::Listing, Phase::PassesAndScan, Phase::Log, Phase::Formatting}));
     QVERIFY(form.Button2->isEnabled());
     QCOMPARE(form.TestRTF->LinesCount(), 1);
     const QStringList memo = MemoTexts(form);
-    QCOMPARE(memo[2 + line.size()], QString(" "));
-    QCOMPARE(memo[2 + line.size() + 1], QString("Section RTF Parser: "));
+    QCOMPARE(memo[2 + n], QString(" "));
+    QCOMPARE(memo[2 + n + 1], QString("Section RTF Parser: "));
     QVERIFY(memo.contains("Format List:"));
+    // The memo's scroll bar reaches its last line once the render is done.
+    QCOMPARE(form.ResultMemo->verticalScrollBar()->maximum() + form.ResultMemo->verticalScrollBar()->pageStep(),
+             memo.size());
 }
 
 QTEST_MAIN(StressTest)

@@ -1,0 +1,325 @@
+// tintline_window_bench: "Line" clicked in the shown window as start-up
+// builds it, with start-up's message pump, on the benchmark's lines and a
+// 4 Mi line. For each line it prints the click, the longest stretch in which
+// the window handled no event, and the memory. Figures only; it never fails
+// on time. Each line runs in a child process of its own, so that the peak
+// memory is that line's alone.
+//
+//   QT_QPA_PLATFORM=offscreen tintline_window_bench [--reps=N] [--only=W1,W4,4Mi] [--trace]
+#include "Workloads.h"
+
+#include "MainForm.h"
+#include "Pump.h"
+#include "QtText.h"
+#include "RichEdit.h"
+#include "StartUp.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Line {
+    std::string name;
+    std::string about;
+    UnicodeString text;
+};
+
+const std::vector<std::string> AllLines{"W1", "W2", "W3", "W4", "4Mi"};
+
+Line MakeLine(const std::string& name)
+{
+    for (const Workload& w : Workloads())
+        if (w.name == name)
+            return {w.name, w.about, w.text};
+    return {"4Mi", "4Mi dense", DenseLine(4 << 20, 5)};
+}
+
+// A figure of /proc/self/status in KiB (VmRSS: resident now, VmHWM: peak).
+long StatusKiB(const char* key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word)
+        if (word == key) {
+            long kib = 0;
+            status >> kib;
+            return kib;
+        }
+    return -1;
+}
+
+// Where a render stands, read from what the window shows.
+enum class Phase { Listing, PassesAndScan, LogAndPreview, After };
+
+const char* PhaseName(Phase p)
+{
+    switch (p) {
+    case Phase::Listing: return "listing";
+    case Phase::PassesAndScan: return "passes+scan";
+    case Phase::LogAndPreview: return "log+preview";
+    case Phase::After: return "after click";
+    }
+    return "?";
+}
+
+// Timestamps every pass of the event loop with a 0 ms timer, which fires
+// whenever the window handles its pending events, and keeps the longest gap
+// with the phases at its two ends.
+class StretchMeter : public QObject {
+public:
+    StretchMeter(TForm1& form, int listingLines, bool trace) : form_(form), listingLines_(listingLines), trace_(trace)
+    {
+        timer_.setInterval(0);
+        connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+    }
+
+    void Start()
+    {
+        clicking_ = true;
+        previewLines_ = form_.TestRTF->LinesCount();
+        clock_.start();
+        last_ = 0;
+        busyEnd_ = 0;
+        lastPhase_ = Phase::Listing;
+        longest_ = 0;
+        timer_.start();
+    }
+    void ClickEnded()
+    {
+        Tick();
+        clicking_ = false;
+    }
+    void Stop()
+    {
+        Tick();
+        timer_.stop();
+    }
+
+    qint64 Elapsed() const { return clock_.nsecsElapsed(); }
+    qint64 Longest() const { return longest_; }
+    std::string Where() const { return where_; }
+    // When the last stretch of more than 20 ms ended.
+    qint64 BusyEnd() const { return busyEnd_; }
+    // How long the window has handled no event.
+    qint64 SinceLast() const { return clock_.nsecsElapsed() - last_; }
+
+private:
+    Phase Now() const
+    {
+        if (!clicking_)
+            return Phase::After;
+        const int memo = form_.ResultMemo->document()->blockCount();
+        if (memo < listingLines_)
+            return Phase::Listing;
+        // Up to "Line after ColorParser: ", before the line is in the preview.
+        if (form_.TestRTF->LinesCount() == previewLines_ && memo < listingLines_ + 7)
+            return Phase::PassesAndScan;
+        return Phase::LogAndPreview;
+    }
+
+    void Tick()
+    {
+        const qint64 now = clock_.nsecsElapsed();
+        const Phase phase = Now();
+        const qint64 gap = now - last_;
+        const std::string where = lastPhase_ == phase ? PhaseName(phase)
+                                                      : std::string(PhaseName(lastPhase_)) + " .. " + PhaseName(phase);
+        if (gap > longest_) {
+            longest_ = gap;
+            where_ = where;
+        }
+        if (gap > 20'000'000)
+            busyEnd_ = now;
+        if (trace_ && gap > 10'000'000)
+            std::fprintf(stderr, "%10.1f ms: %8.1f ms without events (%s)\n", now / 1e6, gap / 1e6, where.c_str());
+        last_ = now;
+        lastPhase_ = phase;
+    }
+
+    TForm1& form_;
+    int listingLines_;
+    bool trace_;
+    int previewLines_ = 0;
+    bool clicking_ = false;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 last_ = 0;
+    qint64 busyEnd_ = 0;
+    Phase lastPhase_ = Phase::Listing;
+    qint64 longest_ = 0;
+    std::string where_;
+};
+
+struct Figures {
+    double clickMs = 0;   // median of press and release until the handler returns
+    double settleMs = 0;  // after that, until the last stretch over 20 ms ended
+    double stretchMs = 0; // longest stretch without an event, click and settling
+    std::string where;    // the phases at the two ends of that stretch
+    long baseKiB = 0;     // resident before the first measured click
+    long peakKiB = 0;     // the process's peak resident size
+};
+
+// Lets the window handle events until it has been idle for a while: the
+// repaint and relayout that follow a click belong to the click.
+void Settle(const StretchMeter& meter)
+{
+    QElapsedTimer wall;
+    wall.start();
+    while (wall.elapsed() < 60000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (meter.SinceLast() < 2'000'000 && wall.elapsed() > 300)
+            break;
+    }
+}
+
+Figures RunOne(const Line& line, int reps, bool trace)
+{
+    InitializeApplication();
+    TMainFormHolder main;
+    TForm1& form = main.Form();
+    // The pump as start-up installs it.
+    const TPumpInstaller pump(QtEventPump());
+    form.show();
+    // A short line first: the first render of a process pays for fonts and
+    // the preview's first layout, which no later click does.
+    form.IRCEdit->setText(QString::fromUtf16(u"w\x02" u"a\x03" u"04rm"));
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    form.IRCEdit->setText(ToQString(line.text));
+    QCoreApplication::processEvents();
+
+    Figures f;
+    f.baseKiB = StatusKiB("VmRSS:");
+    StretchMeter meter(form, line.text.Length() + 5, trace);
+    std::vector<double> clicks;
+    std::vector<double> settles;
+    for (int r = 0; r < reps; ++r) {
+        meter.Start();
+        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        const qint64 clickEnd = meter.Elapsed();
+        meter.ClickEnded();
+        Settle(meter);
+        meter.Stop();
+        clicks.push_back(clickEnd / 1e6);
+        settles.push_back(std::max<qint64>(0, meter.BusyEnd() - clickEnd) / 1e6);
+        if (meter.Longest() / 1e6 > f.stretchMs) {
+            f.stretchMs = meter.Longest() / 1e6;
+            f.where = meter.Where();
+        }
+    }
+    std::sort(clicks.begin(), clicks.end());
+    std::sort(settles.begin(), settles.end());
+    f.clickMs = clicks[clicks.size() / 2];
+    f.settleMs = settles[settles.size() / 2];
+    f.peakKiB = StatusKiB("VmHWM:");
+    return f;
+}
+
+// The child: runs one line and prints its figures on one line.
+int Child(const std::string& name, int reps, bool trace, int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const Line line = MakeLine(name);
+    const Figures f = RunOne(line, reps, trace);
+    std::printf("%s|%s|%d|%.3f|%.3f|%.3f|%s|%ld|%ld\n", line.name.c_str(), line.about.c_str(), line.text.Length(),
+                f.clickMs, f.settleMs, f.stretchMs, f.where.c_str(), f.baseKiB, f.peakKiB);
+    return 0;
+}
+
+std::string Readable(double ms)
+{
+    char buf[32];
+    if (ms >= 1000)
+        std::snprintf(buf, sizeof buf, "%.2f s", ms / 1000);
+    else
+        std::snprintf(buf, sizeof buf, "%.1f ms", ms);
+    return buf;
+}
+
+int Parent(int repsWanted, bool trace, const std::vector<std::string>& names, int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    std::printf("\"Line\" clicked in the shown window with start-up's pump; one child process per line.\n");
+    std::printf("click: median of press and release until the handler returns; settle: after it, until the last\n");
+    std::printf("stretch over 20 ms ended; stretch: the longest time without an event handled, click and settling,\n");
+    std::printf("and the phases at its ends; memory: resident before the click and the process's peak.\n\n");
+    std::printf("%-4s %-12s %9s %5s %11s %11s %11s  %-26s %9s %9s %7s\n", "line", "about", "units", "reps", "click",
+                "settle", "stretch", "stretch in", "base MiB", "peak MiB", "B/unit");
+    for (const std::string& name : names) {
+        const bool big = name == "W4" || name == "4Mi";
+        const int reps = repsWanted > 0 ? repsWanted : (big ? 1 : 5);
+        QStringList args{QStringLiteral("--child=%1").arg(QString::fromStdString(name)),
+                         QStringLiteral("--reps=%1").arg(reps)};
+        if (trace)
+            args << QStringLiteral("--trace");
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), args);
+        if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+            std::printf("%-4s the child process failed\n", name.c_str());
+            std::fflush(stdout);
+            continue;
+        }
+        const QStringList fields = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed().split('|');
+        if (fields.size() != 9) {
+            std::printf("%-4s unreadable figures\n", name.c_str());
+            continue;
+        }
+        const int units = fields[2].toInt();
+        const long base = fields[7].toLong(), peak = fields[8].toLong();
+        std::printf("%-4s %-12s %9d %5d %11s %11s %11s  %-26s %9.1f %9.1f %7.0f\n", qPrintable(fields[0]),
+                    qPrintable(fields[1]), units, reps, Readable(fields[3].toDouble()).c_str(),
+                    Readable(fields[4].toDouble()).c_str(), Readable(fields[5].toDouble()).c_str(),
+                    qPrintable(fields[6]), base / 1024.0, peak / 1024.0,
+                    units > 0 ? (peak - base) * 1024.0 / units : 0.0);
+        std::fflush(stdout);
+    }
+    std::printf("\nB/unit: growth of the peak over the resident size before the click, per unit of the line.\n");
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string child;
+    int reps = 0;
+    bool trace = false;
+    std::vector<std::string> names = AllLines;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--child=", 8) == 0) {
+            child = argv[i] + 8;
+        } else if (std::strncmp(argv[i], "--reps=", 7) == 0) {
+            reps = std::max(1, std::atoi(argv[i] + 7));
+        } else if (std::strncmp(argv[i], "--only=", 7) == 0) {
+            names.clear();
+            for (const QString& n : QString::fromLocal8Bit(argv[i] + 7).split(',', Qt::SkipEmptyParts))
+                names.push_back(n.toStdString());
+        } else if (std::strcmp(argv[i], "--trace") == 0) {
+            trace = true;
+        } else if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("usage: %s [--reps=N] [--only=W1,W2,W3,W4,4Mi] [--trace]\n"
+                        "  --trace prints every stretch over 10 ms without events, with its phases, to stderr\n",
+                        argv[0]);
+            return 0;
+        }
+    }
+    if (!child.empty())
+        return Child(child, reps > 0 ? reps : 1, trace, argc, argv);
+    return Parent(reps, trace, names, argc, argv);
+}

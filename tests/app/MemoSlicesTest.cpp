@@ -1,0 +1,163 @@
+// The memo written in slices: the same lines as one Add per line, the
+// window's events between the slices, and a view that catches up once.
+#include "AppTestSupport.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Line i of a test text: its number, and every few lines a break or a frame
+// mark that the memo shows as a sign.
+std::u16string TestLine(int i)
+{
+    std::u16string s = QString::number(i).toStdU16String();
+    if (i % 7 == 3)
+        s += u"a\nb\r\u2029";
+    return s;
+}
+
+// The memo's text line by line, through the document.
+QStringList Blocks(const QPlainTextEdit& memo)
+{
+    QStringList lines;
+    for (QTextBlock b = memo.document()->begin(); b.isValid(); b = b.next())
+        lines << b.text();
+    return lines;
+}
+
+} // namespace
+
+class MemoSlicesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void slicesMakeTheSameLines_data();
+    void slicesMakeTheSameLines();
+    void batchCatchesUpOnce();
+    void batchGivesTheViewBackWithoutCatchUp();
+    void batchLeavesTheScrollBarsAsTheyWouldBe();
+};
+
+void MemoSlicesTest::slicesMakeTheSameLines_data()
+{
+    // How many lines go in, whether the memo held lines before, and how
+    // often the window's events run: between slices, never after the last.
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("filled");
+    QTest::addColumn<int>("pumps");
+    const int s = TMemoLines::SliceLines;
+    QTest::newRow("none") << 0 << false << 0;
+    QTest::newRow("one into an empty memo") << 1 << false << 0;
+    QTest::newRow("one slice") << s << false << 0;
+    QTest::newRow("one more than a slice") << s + 1 << false << 1;
+    QTest::newRow("two slices and a bit, after lines") << 2 * s + 3 << true << 2;
+    QTest::newRow("three whole slices, after lines") << 3 * s << true << 2;
+}
+
+void MemoSlicesTest::slicesMakeTheSameLines()
+{
+    QFETCH(int, count);
+    QFETCH(bool, filled);
+    QFETCH(int, pumps);
+    QPlainTextEdit sliced, single;
+    for (QPlainTextEdit* memo : {&sliced, &single})
+        memo->setPlainText(filled ? "first\nsecond" : "");
+    TMemoLines slicedLines(sliced), singleLines(single);
+
+    int pumped = 0;
+    slicedLines.AddLines(count, [](int i, std::u16string& out) { out += TestLine(i); }, [&] { ++pumped; });
+    for (int i = 0; i < count; ++i)
+        singleLines.Add(UnicodeString(TestLine(i)));
+
+    QCOMPARE(pumped, pumps);
+    QCOMPARE(slicedLines.Count(), (filled ? 2 : 0) + count);
+    QCOMPARE(Blocks(sliced), Blocks(single));
+    if (count > 3)
+        QCOMPARE(slicedLines.Get((filled ? 2 : 0) + 3), UnicodeString(u"3a\u240Ab\u240D\uFFFD"));
+}
+
+void MemoSlicesTest::batchCatchesUpOnce()
+{
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QPlainTextEdit& memo = *form.ResultMemo;
+    TMemoLines lines(memo);
+    const QString before = memo.toPlainText();
+    const int start = memo.verticalScrollBar()->maximum();
+    const int count = 3 * TMemoLines::SliceLines;
+    int pumped = 0;
+    {
+        TMemoLines::Batch batch(lines);
+        lines.AddLines(count, [](int i, std::u16string& out) { out += TestLine(i); }, [] {});
+        lines.Add(UnicodeString(std::u16string(100000, u'x')));
+        // The view has not followed the lines yet.
+        QCOMPARE(memo.verticalScrollBar()->maximum(), start);
+        batch.CatchUp([&] { ++pumped; });
+        // It has now: the scroll bar reaches the last line.
+        QCOMPARE(memo.verticalScrollBar()->maximum() + memo.verticalScrollBar()->pageStep(), lines.Count());
+    }
+    // One pump after every line laid out at the foot of the memo.
+    QVERIFY(pumped > 0);
+    QVERIFY(pumped < 100);
+    QCOMPARE(lines.Count(), 18 + count + 1);
+    QVERIFY(memo.toPlainText().startsWith(before + "\n0\n1\n2\n3a"));
+    // The memo's view takes changes again at once.
+    memo.appendPlainText("after");
+    QCOMPARE(memo.verticalScrollBar()->maximum() + memo.verticalScrollBar()->pageStep(), lines.Count());
+}
+
+void MemoSlicesTest::batchGivesTheViewBackWithoutCatchUp()
+{
+    // As when the render ends by an exception: the batch ends unfinished.
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QPlainTextEdit& memo = *form.ResultMemo;
+    TMemoLines lines(memo);
+    {
+        TMemoLines::Batch batch(lines);
+        lines.AddLines(500, [](int i, std::u16string& out) { out += TestLine(i); }, [] {});
+    }
+    QCOMPARE(memo.verticalScrollBar()->maximum() + memo.verticalScrollBar()->pageStep(), lines.Count());
+    QVERIFY(!memo.document()->documentLayout()->signalsBlocked());
+}
+
+void MemoSlicesTest::batchLeavesTheScrollBarsAsTheyWouldBe()
+{
+    // The same adds with and without a batch: a listing, a long line and
+    // short lines after it, so that the long line is no longer at the foot.
+    TForm1 batched, plain;
+    for (TForm1* form : {&batched, &plain}) {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        form->ResultMemo->clear();
+    }
+    auto write = [](TMemoLines& lines) {
+        lines.AddLines(300, [](int i, std::u16string& out) { out += TestLine(i); }, [] {});
+        lines.Add(UnicodeString(std::u16string(3000, u'w')));
+        lines.Add(UnicodeString(" "));
+        lines.AddStrings(std::vector<UnicodeString>(100, UnicodeString("1 bold 00")), [] {});
+    };
+    TMemoLines batchedLines(*batched.ResultMemo), plainLines(*plain.ResultMemo);
+    {
+        TMemoLines::Batch batch(batchedLines);
+        write(batchedLines);
+        batch.CatchUp([] {});
+    }
+    write(plainLines);
+    for (auto bar : {&QAbstractScrollArea::horizontalScrollBar, &QAbstractScrollArea::verticalScrollBar}) {
+        QCOMPARE((batched.ResultMemo->*bar)()->maximum(), (plain.ResultMemo->*bar)()->maximum());
+        QCOMPARE((batched.ResultMemo->*bar)()->pageStep(), (plain.ResultMemo->*bar)()->pageStep());
+    }
+    QVERIFY(batched.ResultMemo->horizontalScrollBar()->maximum() > 1000);
+}
+
+QTEST_MAIN(MemoSlicesTest)
+#include "MemoSlicesTest.moc"
