@@ -211,8 +211,7 @@ void TForm1::UpdateFormatListNoneMoved(int /*pos*/, int /*length*/) { ::UpdateFo
 void TForm1::RunRenderJob(const UnicodeString& line)
 {
     // The job lives for this click only, also when an exception leaves it.
-    // The job shares the window's pump and its clock.
-    TRTFLine Sync(*this, line, [this] { windowPump_(); });
+    TRTFLine Sync(*this, line);
     Sync.DoSynchronize();
 }
 
@@ -247,5 +246,7 @@ bool TForm1::ColorType() const { return colortype; }
 UnicodeString TForm1::LeadMarker() const { return NBL; }
 
 UnicodeString TForm1::BracketMarker() const { return NBR; }
+
+void TForm1::ProcessWindowEvents() { windowPump_(); }
 
 void TForm1::SetInfoBox(TInfoBox box) { infoBox_ = box ? std::move(box) : TInfoBox(&ShowInfoBox); }

@@ -115,6 +115,7 @@ public:
     bool ColorType() const override;
     UnicodeString LeadMarker() const override;
     UnicodeString BracketMarker() const override;
+    void ProcessWindowEvents() override;
 
     // The memo's lines as the program wrote them.
     const TMemoLines& MemoLines() const { return *memo_; }

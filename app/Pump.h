@@ -1,60 +1,12 @@
 #pragma once
-// The message pump behind Application->ProcessMessages: long passes call it
-// at the head of every loop iteration, so it lets Qt handle pending events
-// only once per interval. Where calls come fast, one clock read serves many
-// of them, so that a call costs a few nanoseconds.
-#include <chrono>
-#include <cstdint>
-#include <functional>
+// The window's message pumps behind Application->ProcessMessages and the
+// render's slices: Qt handles pending events at most every few milliseconds.
+#include "ThrottledPump.h"
 
-#include "Application.h"
-
-class TThrottledPump {
-public:
-    using Clock = std::function<std::chrono::steady_clock::time_point()>;
-
-    // maxCallsPerRead 1 reads the clock at every call; more lets the pump
-    // read it about every interval / 8, but after at most that many calls.
-    TThrottledPump(std::chrono::steady_clock::duration interval, std::function<void()> pump,
-                   Clock clock = &std::chrono::steady_clock::now, std::uint32_t maxCallsPerRead = 1);
-
-    void operator()()
-    {
-        if (++calls_ < callsPerRead_)
-            return;
-        Tick();
-    }
-
-private:
-    void Tick();
-
-    std::chrono::steady_clock::duration interval_;
-    std::function<void()> pump_;
-    Clock clock_;
-    std::chrono::steady_clock::time_point last_;     // when pump_ last ran
-    std::chrono::steady_clock::time_point lastRead_; // the clock's last reading
-    std::uint32_t maxCallsPerRead_;
-    std::uint32_t callsPerRead_ = 1;
-    std::uint32_t calls_ = 0;
-};
-
-// Runs QCoreApplication::processEvents at most every few milliseconds: the
-// pump of the passes, whose calls come nanoseconds apart.
+// The pump of the passes, whose calls come nanoseconds apart.
 TThrottledPump QtEventPump();
 
 // The same for calls that come between slices of work, microseconds or
 // more apart: it reads the clock at every call, so that a sparse caller
 // never waits for a shared reading.
 TThrottledPump QtSliceEventPump();
-
-// Installs a hook on Application while it lives, then puts the old one back.
-class TPumpInstaller {
-public:
-    explicit TPumpInstaller(TApplication::Hook hook);
-    ~TPumpInstaller();
-    TPumpInstaller(const TPumpInstaller&) = delete;
-    TPumpInstaller& operator=(const TPumpInstaller&) = delete;
-
-private:
-    TApplication::Hook previous_;
-};

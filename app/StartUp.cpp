@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "Application.h"
 #include "ErrorBox.h"
 #include "MainForm.h"
 #include "Pump.h"
@@ -46,7 +47,7 @@ int RunApplication(QApplication& app)
         InitializeApplication();
         TMainFormHolder main;
         // A top-level Qt window has its own task-bar button already.
-        TPumpInstaller pump(QtEventPump());
+        TPumpHookGuard pump(QtEventPump());
         main.Form().show();
         app.exec();
     });

@@ -79,7 +79,7 @@ void Road(benchmark::State& state, int workload)
 // One pump as a long pass makes it: with the window's hook, and without any.
 void Pump(benchmark::State& state, bool withHook)
 {
-    TPumpInstaller hook(withHook ? TApplication::Hook(QtEventPump()) : TApplication::Hook());
+    TPumpHookGuard hook(withHook ? TApplication::Hook(QtEventPump()) : TApplication::Hook());
     Measure(state, [] { Application->ProcessMessages(); });
 }
 

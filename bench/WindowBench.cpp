@@ -9,6 +9,7 @@
 #include "Workloads.h"
 
 #include "MainForm.h"
+#include "Application.h"
 #include "Pump.h"
 #include "QtText.h"
 #include "RichEdit.h"
@@ -194,7 +195,7 @@ Figures RunOne(const Line& line, int reps, bool trace)
     TMainFormHolder main;
     TForm1& form = main.Form();
     // The pump as start-up installs it.
-    const TPumpInstaller pump(QtEventPump());
+    const TPumpHookGuard pump(QtEventPump());
     form.show();
     // A short line first: the first render of a process pays for fonts and
     // the preview's first layout, which no later click does.

@@ -8,8 +8,6 @@
 #include "RichEdit.h"
 #include "StringList.h"
 
-#include <utility>
-
 namespace {
 
 // Logs each pass's result in the memo, then opens the scan's section; the
@@ -53,10 +51,7 @@ void RunStage(Stage&& stage)
 
 } // namespace
 
-TRTFLine::TRTFLine(TRenderView& view, const UnicodeString& Str, std::function<void()> windowPump)
-    : view_(view), windowPump_(std::move(windowPump)), Line(Str)
-{
-}
+TRTFLine::TRTFLine(TRenderView& view, const UnicodeString& Str) : view_(view), Line(Str) {}
 
 void TRTFLine::DoSynchronize()
 {
@@ -97,11 +92,12 @@ void TRTFLine::DoSynchronize()
         }
         const UnicodeString Buff = Dummy;
         // An entry that does not convert ends the loop; the runs before it stay.
-        RunStage([&] { ApplyFormatList(rtf, str, Buff, at, view_.ColorType(), toggles, windowPump_); });
+        RunStage([&] {
+            ApplyFormatList(rtf, str, Buff, at, view_.ColorType(), toggles, [this] { view_.ProcessWindowEvents(); });
+        });
     }
     // Laying the line out was one long step: the window catches up before
     // the next.
-    if (windowPump_)
-        windowPump_();
+    view_.ProcessWindowEvents();
     rtf.ClearSelection();
 }

@@ -6,15 +6,12 @@
 #include "UnicodeString.h"
 
 #include <cstdint>
-#include <functional>
 
 class TRenderView;
 
 class TRTFLine {
 public:
-    // windowPump, when given, lets the window handle its events during the
-    // preview's formatting, which the passes' message pump does not reach.
-    TRTFLine(TRenderView& view, const UnicodeString& Str, std::function<void()> windowPump = {});
+    TRTFLine(TRenderView& view, const UnicodeString& Str);
     TRTFLine(const TRTFLine&) = delete;
     TRTFLine& operator=(const TRTFLine&) = delete;
 
@@ -23,7 +20,6 @@ public:
 
 private:
     TRenderView& view_;
-    std::function<void()> windowPump_;
     const UnicodeString Line;
     std::uint64_t offset = 0; // preview position where this run's line starts
 };

@@ -25,4 +25,8 @@ public:
     // Region markers NBL and NBR.
     virtual UnicodeString LeadMarker() const = 0;
     virtual UnicodeString BracketMarker() const = 0;
+    // Lets the window handle its pending events between the slices of the
+    // long steps that the passes' own message pump does not reach; a window
+    // throttles it. By default nothing happens.
+    virtual void ProcessWindowEvents() {}
 };

@@ -25,18 +25,6 @@ using namespace at;
 
 namespace {
 
-// Installs a pump hook for one scope.
-class PumpHook {
-public:
-    explicit PumpHook(TApplication::Hook hook) : old_(Application->SetProcessMessagesHook(std::move(hook))) {}
-    ~PumpHook() { Application->SetProcessMessagesHook(old_); }
-    PumpHook(const PumpHook&) = delete;
-    PumpHook& operator=(const PumpHook&) = delete;
-
-private:
-    TApplication::Hook old_;
-};
-
 // A window view whose AutoColor flag cannot be read: the render fails in
 // the middle of its preview stage, with something that is no Exception.
 class FailingView : public rt::FakeView {
@@ -83,7 +71,7 @@ void FailingClickTest::failureAtAPassPump()
     QStringList boxes;
     const TExceptionSink old = SetExceptionSink([&](const QString& m) { boxes << m; });
     {
-        const PumpHook hook([kind] {
+        const TPumpHookGuard hook([kind] {
             switch (kind) {
             case 0: throw Exception("stop");
             case 1: throw std::bad_alloc();
@@ -122,7 +110,7 @@ void FailingClickTest::failureInThePreviewLeavesItUsable()
     failing.preview.show();
     bool thrown = false;
     try {
-        TRTFLine job(failing, UnicodeString(u"ab\x02" u"cd"), [] {});
+        TRTFLine job(failing, UnicodeString(u"ab\x02" u"cd"));
         job.DoSynchronize();
     } catch (const std::bad_alloc&) {
         thrown = true;

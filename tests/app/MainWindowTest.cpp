@@ -1,6 +1,7 @@
 // The window as defined: start state, components, fonts, menus, resizing
 // and the keyboard, in the window as start-up builds it.
 #include "AppTestSupport.h"
+#include "Application.h"
 #include "Pump.h"
 #include "RichEdit.h"
 
@@ -278,7 +279,7 @@ void MainWindowTest::focusMovedDuringRenderStays()
     form.Button2->setFocus(Qt::TabFocusReason);
     // The user clicks into the edit field while the render pumps.
     int pumps = 0;
-    TPumpInstaller pump([&] {
+    TPumpHookGuard pump([&] {
         if (pumps++ == 0)
             form.IRCEdit->setFocus(Qt::MouseFocusReason);
     });

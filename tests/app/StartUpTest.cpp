@@ -152,16 +152,16 @@ void StartUpTest::pumpThrottles()
 void StartUpTest::pumpInstaller()
 {
     int outer = 0, inner = 0;
-    TPumpInstaller a([&] { ++outer; });
+    TPumpHookGuard a([&] { ++outer; });
     {
-        TPumpInstaller b([&] { ++inner; });
+        TPumpHookGuard b([&] { ++inner; });
         Application->ProcessMessages();
     }
     Application->ProcessMessages();
     QCOMPARE(inner, 1);
     QCOMPARE(outer, 1);
     // The Qt pump runs pending events without blocking.
-    TPumpInstaller qt(QtEventPump());
+    TPumpHookGuard qt(QtEventPump());
     for (int i = 0; i < 1000; ++i)
         Application->ProcessMessages();
 }

@@ -1,6 +1,7 @@
 // The window under hard input: a megabyte pasted line, and lines holding
 // breaks, NUL, lone surrogates and characters outside the basic plane.
 #include "AppTestSupport.h"
+#include "Application.h"
 #include "Pump.h"
 #include "RenderTestSupport.h"
 
@@ -89,7 +90,7 @@ void StressTest::megabyteLineKeepsTheWindowAlive()
 
     TForm1 form;
     form.show();
-    const TPumpInstaller pump(QtEventPump());
+    const TPumpHookGuard pump(QtEventPump());
     form.IRCEdit->setText(line);
 
     // A timer of 0 ms fires whenever the window handles its events. Each
