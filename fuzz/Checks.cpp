@@ -2,11 +2,13 @@
 
 #include "CodeSets.h"
 #include "Codes.h"
+#include "Formats.h"
 #include "TextFilters.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,16 +65,14 @@ int NumberOf(std::u16string_view s)
     return v > 0x7FFFFFFF ? -1 : static_cast<int>(v);
 }
 
-// Units that the scan deletes for an entry of this name, 0 for an unknown name.
+// Units that the scan deletes for an entry of this name, 0 for a name that
+// no code of the scan stands for.
 int DeletedFor(std::u16string_view name)
 {
-    for (const char* n : {"clTerminate", "bold", "clUnderline", "clStrikeout", "clItalic", "clNoColor"})
-        if (UnicodeString(n).str() == name)
-            return 1;
-    for (const auto& row : ColorTable)
-        if (UnicodeString(row.formatName).str() == name)
-            return 3;
-    return 0;
+    const std::optional<Format> format = FindFormat(UnicodeString(std::u16string(name)));
+    if (!format || format->kind == FormatKind::NoStyle)
+        return 0;
+    return format->kind == FormatKind::Color ? 3 : 1;
 }
 
 } // namespace

@@ -1,12 +1,15 @@
+// Putting a cleaned line into the preview: the append, the fixed regions and
+// the apply loop.
 #include "PreviewRender.h"
 
 #include "Codes.h"
 #include "Color.h"
 #include "FormatList.h"
+#include "Formats.h"
 #include "Int32.h"
 #include "RichEdit.h"
 
-#include <array>
+#include <optional>
 
 namespace {
 
@@ -35,17 +38,6 @@ void Toggle(TRichEdit& rtf, TFontStyle style, bool& flag)
     flag = !flag;
 }
 
-const std::array<UnicodeString, 16>& ColorNames()
-{
-    static const std::array<UnicodeString, 16> names = [] {
-        std::array<UnicodeString, 16> n;
-        for (std::size_t i = 0; i < n.size(); ++i)
-            n[i] = ColorTable[i].formatName;
-        return n;
-    }();
-    return names;
-}
-
 // AutoColor: white runs turn black on a light background, black runs white
 // on a dark one.
 std::uint32_t AutoColor(bool white, std::uint32_t background)
@@ -58,37 +50,31 @@ std::uint32_t AutoColor(bool white, std::uint32_t background)
 
 void ApplyName(TRichEdit& rtf, const UnicodeString& Col, bool colortype, StyleToggles& t)
 {
-    static const UnicodeString clNoColor("clNoColor"), clNoStyle("clNoStyle"), bold("bold"), clUnderline("clUnderline"), clItalic("clItalic"),
-        clStrikeout("clStrikeout"), clTerminate("clTerminate");
-
-    const auto& names = ColorNames();
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (Col != names[i])
-            continue;
-        std::uint32_t color = ColorTable[i].color;
+    const std::optional<Format> format = FindFormat(Col);
+    if (!format)
+        return; // any other name leaves the run as it is
+    switch (format->kind) {
+    case FormatKind::Color: {
+        std::uint32_t color = ColorTable[static_cast<std::size_t>(format->colorIndex)].color;
         if (colortype && (color == WhiteColor || color == BlackColor))
             color = AutoColor(color == WhiteColor, TColorFromColor(rtf.Color()));
         SetColorAndSize(rtf, ColorFromTColor(color));
-        return;
+        break;
     }
-    if (Col == clNoColor) {
-        SetColorAndSize(rtf, rtf.FontColor());
-    } else if (Col == clNoStyle) {
+    case FormatKind::NoColor: SetColorAndSize(rtf, rtf.FontColor()); break;
+    case FormatKind::NoStyle:
         rtf.SetSelAttributes(QColor(), 0, 0, AllStyles);
         t = StyleToggles{};
-    } else if (Col == bold) {
-        Toggle(rtf, fsBold, t.bold);
-    } else if (Col == clUnderline) {
-        Toggle(rtf, fsUnderline, t.underline);
-    } else if (Col == clItalic) {
-        Toggle(rtf, fsItalic, t.italic);
-    } else if (Col == clStrikeout) {
-        Toggle(rtf, fsStrikeOut, t.strikeout);
-    } else if (Col == clTerminate) {
+        break;
+    case FormatKind::Bold: Toggle(rtf, fsBold, t.bold); break;
+    case FormatKind::Underline: Toggle(rtf, fsUnderline, t.underline); break;
+    case FormatKind::Italic: Toggle(rtf, fsItalic, t.italic); break;
+    case FormatKind::Strikeout: Toggle(rtf, fsStrikeOut, t.strikeout); break;
+    case FormatKind::Terminate:
         SetColorAndSize(rtf, rtf.FontColor(), 0, AllStyles);
         t = StyleToggles{};
+        break;
     }
-    // Any other name leaves the run as it is.
 }
 
 } // namespace
