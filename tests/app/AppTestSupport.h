@@ -7,6 +7,9 @@
 #include "TestText.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QStyle>
+#include <QStyleOption>
 #include <QStringList>
 #include <QTest>
 
@@ -50,5 +53,21 @@ private:
     }
     TMainFormHolder main_;
 };
+
+// Replaces the text of an editable field by typing, as a user does.
+inline void TypeOver(QWidget* field, const QString& text)
+{
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+}
+
+// A click on a check box's square, where a user clicks it.
+inline void ClickBox(QCheckBox* box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect square = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, square.center());
+}
 
 } // namespace at

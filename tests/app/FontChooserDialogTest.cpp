@@ -1,5 +1,6 @@
 // The font dialog's window on its own: what it opens on, what its widgets
 // change, what it gives back; and the charsets behind its writing systems.
+#include "AppTestSupport.h"
 #include "Charsets.h"
 #include "Codes.h"
 #include "Color.h"
@@ -69,22 +70,6 @@ TFont MakeFont(const QString& name, int size, TFontStyles style, TColor color, i
     f.Color = color;
     f.Charset = charset;
     return f;
-}
-
-// Replaces the text of an editable field by typing, as a user does.
-void TypeOver(QWidget* field, const QString& text)
-{
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
-}
-
-// A click on a check box's square, where a user clicks it.
-void ClickBox(QCheckBox* box)
-{
-    QStyleOptionButton option;
-    option.initFrom(box);
-    const QRect square = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
-    QTest::mouseClick(box, Qt::LeftButton, {}, square.center());
 }
 
 } // namespace

@@ -90,19 +90,7 @@ void ChooseFontFromMenu(TForm1& form)
     QTest::mouseClick(form.RTFPopup, Qt::LeftButton, {}, form.RTFPopup->actionGeometry(form.Font1).center());
 }
 
-void TypeOver(QWidget* field, const QString& text)
-{
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
-}
 
-void ClickBox(QCheckBox* box)
-{
-    QStyleOptionButton option;
-    option.initFrom(box);
-    QTest::mouseClick(box, Qt::LeftButton, {},
-                      box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center());
-}
 
 // Family, style, size, underline, colour and writing system all changed.
 void ChangeEverything(QDialog& dialog)
