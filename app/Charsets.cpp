@@ -12,13 +12,6 @@ const CharsetEntry* Find(int charset)
 }
 } // namespace
 
-int CharsetOfWritingSystem(QFontDatabase::WritingSystem system)
-{
-    const auto* row = std::find_if(CharsetTable.begin(), CharsetTable.end(),
-                                   [system](const CharsetEntry& e) { return e.writingSystem == system; });
-    return row == CharsetTable.end() ? DEFAULT_CHARSET : row->charset;
-}
-
 std::optional<QFontDatabase::WritingSystem> WritingSystemOfCharset(int charset)
 {
     if (const CharsetEntry* row = Find(charset))

@@ -53,10 +53,6 @@ inline constexpr std::array<CharsetEntry, 16> CharsetTable{{
     {SYMBOL_CHARSET, QFontDatabase::Symbol, nullptr},
 }};
 
-// The charset a writing system stands for; DEFAULT_CHARSET for one
-// without a charset of its own.
-int CharsetOfWritingSystem(QFontDatabase::WritingSystem system);
-
 // The writing system of a charset; none for a charset outside the table.
 std::optional<QFontDatabase::WritingSystem> WritingSystemOfCharset(int charset);
 
