@@ -6,30 +6,26 @@
 // memory is that line's alone.
 //
 //   QT_QPA_PLATFORM=offscreen tintline_window_bench [--reps=N] [--only=W1,W4,4Mi] [--trace]
+#include "WindowMeter.h"
 #include "Workloads.h"
 
 #include "MainForm.h"
 #include "Application.h"
 #include "Pump.h"
 #include "QtText.h"
-#include "RichEdit.h"
 #include "StartUp.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-#include <QTextDocument>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -51,122 +47,6 @@ Line MakeLine(const std::string& name)
     return {"4Mi", "4Mi dense", DenseLine(4 << 20, 5)};
 }
 
-// A figure of /proc/self/status in KiB (VmRSS: resident now, VmHWM: peak).
-long StatusKiB(const char* key)
-{
-    std::ifstream status("/proc/self/status");
-    std::string word;
-    while (status >> word)
-        if (word == key) {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-    return -1;
-}
-
-// Where a render stands, read from what the window shows.
-enum class Phase { Listing, PassesAndScan, LogAndPreview, After };
-
-const char* PhaseName(Phase p)
-{
-    switch (p) {
-    case Phase::Listing: return "listing";
-    case Phase::PassesAndScan: return "passes+scan";
-    case Phase::LogAndPreview: return "log+preview";
-    case Phase::After: return "after click";
-    }
-    return "?";
-}
-
-// Timestamps every pass of the event loop with a 0 ms timer, which fires
-// whenever the window handles its pending events, and keeps the longest gap
-// with the phases at its two ends.
-class StretchMeter : public QObject {
-public:
-    StretchMeter(TForm1& form, int listingLines, bool trace) : form_(form), listingLines_(listingLines), trace_(trace)
-    {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
-    }
-
-    void Start()
-    {
-        clicking_ = true;
-        previewLines_ = form_.TestRTF->LinesCount();
-        clock_.start();
-        last_ = 0;
-        busyEnd_ = 0;
-        lastPhase_ = Phase::Listing;
-        longest_ = 0;
-        timer_.start();
-    }
-    void ClickEnded()
-    {
-        Tick();
-        clicking_ = false;
-    }
-    void Stop()
-    {
-        Tick();
-        timer_.stop();
-    }
-
-    qint64 Elapsed() const { return clock_.nsecsElapsed(); }
-    qint64 Longest() const { return longest_; }
-    std::string Where() const { return where_; }
-    // When the last stretch of more than 20 ms ended.
-    qint64 BusyEnd() const { return busyEnd_; }
-    // How long the window has handled no event.
-    qint64 SinceLast() const { return clock_.nsecsElapsed() - last_; }
-
-private:
-    Phase Now() const
-    {
-        if (!clicking_)
-            return Phase::After;
-        const int memo = form_.ResultMemo->document()->blockCount();
-        if (memo < listingLines_)
-            return Phase::Listing;
-        // Up to "Line after ColorParser: ", before the line is in the preview.
-        if (form_.TestRTF->LinesCount() == previewLines_ && memo < listingLines_ + 7)
-            return Phase::PassesAndScan;
-        return Phase::LogAndPreview;
-    }
-
-    void Tick()
-    {
-        const qint64 now = clock_.nsecsElapsed();
-        const Phase phase = Now();
-        const qint64 gap = now - last_;
-        const std::string where = lastPhase_ == phase ? PhaseName(phase)
-                                                      : std::string(PhaseName(lastPhase_)) + " .. " + PhaseName(phase);
-        if (gap > longest_) {
-            longest_ = gap;
-            where_ = where;
-        }
-        if (gap > 20'000'000)
-            busyEnd_ = now;
-        if (trace_ && gap > 10'000'000)
-            std::fprintf(stderr, "%10.1f ms: %8.1f ms without events (%s)\n", now / 1e6, gap / 1e6, where.c_str());
-        last_ = now;
-        lastPhase_ = phase;
-    }
-
-    TForm1& form_;
-    int listingLines_;
-    bool trace_;
-    int previewLines_ = 0;
-    bool clicking_ = false;
-    QTimer timer_;
-    QElapsedTimer clock_;
-    qint64 last_ = 0;
-    qint64 busyEnd_ = 0;
-    Phase lastPhase_ = Phase::Listing;
-    qint64 longest_ = 0;
-    std::string where_;
-};
-
 struct Figures {
     double clickMs = 0;   // median of press and release until the handler returns
     double settleMs = 0;  // after that, until the last stretch over 20 ms ended
@@ -175,19 +55,6 @@ struct Figures {
     long baseKiB = 0;     // resident before the first measured click
     long peakKiB = 0;     // the process's peak resident size
 };
-
-// Lets the window handle events until it has been idle for a while: the
-// repaint and relayout that follow a click belong to the click.
-void Settle(const StretchMeter& meter)
-{
-    QElapsedTimer wall;
-    wall.start();
-    while (wall.elapsed() < 60000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (meter.SinceLast() < 2'000'000 && wall.elapsed() > 300)
-            break;
-    }
-}
 
 Figures RunOne(const Line& line, int reps, bool trace)
 {
