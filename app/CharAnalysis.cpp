@@ -2,9 +2,13 @@
 #include "MainForm.h"
 
 #include "AddressSpace.h"
+#include "ErrorBox.h"
+#include "Exception.h"
 #include "QtText.h"
 
 #include <array>
+#include <new>
+#include <string>
 
 namespace {
 
@@ -62,6 +66,18 @@ const std::array<std::u16string, 256>& ByteParts()
         return p;
     }();
     return parts;
+}
+
+// Refuses a line whose render would run out of memory half way, where Qt's
+// text documents end the program, and says so in words.
+void RequireLineMemory(int units)
+{
+    try {
+        RequireAddressSpace(RenderBytesPerUnit * static_cast<std::size_t>(units));
+    } catch (const std::bad_alloc&) {
+        throw Exception(std::string(OutOfMemoryText) + ": a line of " + std::to_string(units) +
+                        " characters needs more memory than is left. The memo and the preview are unchanged.");
+    }
 }
 
 } // namespace
@@ -137,12 +153,12 @@ void TForm1::Button2Click(TObject* /*Sender*/)
     if (rendering_)
         return;
     const RenderLock lock(*this);
-    memo_->Clear();
     const UnicodeString Line = EditText();
     const int n = Line.Length();
-    // A line too long for the memory left is refused before the memo and
-    // the preview run out of it half way.
-    RequireAddressSpace(RenderBytesPerUnit * static_cast<std::size_t>(n));
+    // A line too long for the memory left is refused before anything is
+    // cleared: the memo and the preview keep the last result.
+    RequireLineMemory(n);
+    memo_->Clear();
     // The view catches up with the memo once, after the render.
     TMemoLines::Batch batch(*memo_);
     // A long listing goes in in slices, with the window's events between
@@ -156,9 +172,9 @@ void TForm1::Button2Click(TObject* /*Sender*/)
             AppendListingLine(out, i - 1, Line[i - 1]);
         else
             Append(out, tail[static_cast<std::size_t>(i - n - 2)]);
-    }, WindowPump());
+    }, WindowPump(TWindowStep::Listing));
     // The job renders the text just listed: the edit field may have changed
     // while the listing let the window handle its events.
     RunRenderJob(Line);
-    batch.CatchUp(WindowPump());
+    batch.CatchUp(WindowPump(TWindowStep::MemoCatchUp));
 }

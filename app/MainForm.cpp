@@ -16,6 +16,7 @@
 #include "ui_MainForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -218,14 +219,22 @@ void TForm1::RunRenderJob(const UnicodeString& line)
 TForm1::RenderLock::RenderLock(TForm1& form) : form_(form), focus_(form.focusWidget())
 {
     form_.rendering_ = true;
+    // A disabled button would hand the keyboard on to the next control,
+    // where a key meant for the button would tick AutoColor or type into
+    // a field: the window itself holds it, and keys go nowhere until the
+    // user picks a control.
+    if (focus_ == form_.Button1 || focus_ == form_.Button2)
+        form_.setFocus(Qt::OtherFocusReason);
     form_.Button1->setEnabled(false);
     form_.Button2->setEnabled(false);
-    // A disabled button hands the focus on to the next control.
     handedOn_ = form_.focusWidget();
+    // The window stays usable while it works: the arrow with the hourglass.
+    QApplication::setOverrideCursor(Qt::BusyCursor);
 }
 
 TForm1::RenderLock::~RenderLock()
 {
+    QApplication::restoreOverrideCursor();
     form_.Button1->setEnabled(true);
     form_.Button2->setEnabled(true);
     if (focus_ && focus_ != handedOn_ && form_.focusWidget() == handedOn_)
@@ -235,7 +244,7 @@ TForm1::RenderLock::~RenderLock()
 
 void TForm1::MemoAdd(const UnicodeString& line) { memo_->Add(line); }
 
-void TForm1::MemoAddStrings(const TStrings& lines) { memo_->AddStrings(lines.Items(), windowPump_); }
+void TForm1::MemoAddStrings(const TStrings& lines) { memo_->AddStrings(lines.Items(), WindowPump(TWindowStep::Log)); }
 
 TRichEdit& TForm1::Preview() { return *TestRTF; }
 
@@ -247,6 +256,19 @@ UnicodeString TForm1::LeadMarker() const { return NBL; }
 
 UnicodeString TForm1::BracketMarker() const { return NBR; }
 
-void TForm1::ProcessWindowEvents() { windowPump_(); }
+void TForm1::ProcessWindowEvents(TWindowStep step)
+{
+    if (windowPumpHook_)
+        windowPumpHook_(step);
+    else
+        windowPump_();
+}
+
+std::function<void()> TForm1::WindowPump(TWindowStep step)
+{
+    return [this, step] { ProcessWindowEvents(step); };
+}
+
+void TForm1::SetWindowPumpHook(TWindowPumpHook hook) { windowPumpHook_ = std::move(hook); }
 
 void TForm1::SetInfoBox(TInfoBox box) { infoBox_ = box ? std::move(box) : TInfoBox(&ShowInfoBox); }

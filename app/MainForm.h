@@ -115,10 +115,16 @@ public:
     bool ColorType() const override;
     UnicodeString LeadMarker() const override;
     UnicodeString BracketMarker() const override;
-    void ProcessWindowEvents() override;
+    void ProcessWindowEvents(TWindowStep step) override;
 
     // The memo's lines as the program wrote them.
     const TMemoLines& MemoLines() const { return *memo_; }
+
+    // Replaces what the window does between the slices of a render's long
+    // steps (tests run commands there); an empty hook brings back the
+    // window's own, which lets Qt handle events every few milliseconds.
+    using TWindowPumpHook = std::function<void(TWindowStep step)>;
+    void SetWindowPumpHook(TWindowPumpHook hook);
 
     // Replaces the info box (tests record the text instead).
     using TInfoBox = std::function<void(const QString& text)>;
@@ -136,16 +142,15 @@ private:
     void InsertColor(std::size_t row);
     // The rendering job of a "Line" click: passes, scan and preview.
     void RunRenderJob(const UnicodeString& line);
-    // Lets the window handle its events, at most every few milliseconds:
-    // between the slices of the long steps of a render that the passes'
-    // own message pump does not reach (the listing, the log of a long
-    // Format List, the preview's formatting, the memo's view catching up).
-    const std::function<void()>& WindowPump() const { return windowPump_; }
+    // The window's pump for one long step of a render, for the memo's slices.
+    std::function<void()> WindowPump(TWindowStep step);
 
     // While a render runs, "Char" and "Line" are off: a click let through by
     // the render's message pumps must not clear the memo or the Format List
-    // under it. Other commands stay available. The button that had the
-    // keyboard gets it back, unless the user moved it meanwhile.
+    // under it. Other commands stay available, under the busy cursor. The
+    // keyboard that was on a button stays with the window, not the next
+    // control, and the button gets it back, unless the user moved it
+    // meanwhile.
     class RenderLock {
     public:
         explicit RenderLock(TForm1& form);
@@ -164,6 +169,7 @@ private:
     std::unique_ptr<TMemoLines> memo_;
     TInfoBox infoBox_;
     std::function<void()> windowPump_;
+    TWindowPumpHook windowPumpHook_;
 };
 
 // The one main window.

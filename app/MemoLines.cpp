@@ -3,6 +3,7 @@
 #include "QtText.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -86,12 +87,31 @@ void TMemoLines::Insert(const QString& text)
         ~EditBlock() { cursor.endEditBlock(); }
         EditBlock(const EditBlock&) = delete;
         EditBlock& operator=(const EditBlock&) = delete;
-    } edit(memo_.document());
+    };
+    // The document reports the change when the edit block closes.
+    writing_ = true;
+    struct Written {
+        bool& writing;
+        ~Written() { writing = false; }
+    } written{writing_};
+    EditBlock edit(memo_.document());
     edit.cursor.movePosition(QTextCursor::End);
     edit.cursor.insertText(text);
     hasLines_ = true;
-    if (batched_)
+    if (batched_) {
+        CountScrollRange();
         memo_.viewport()->update();
+    }
+}
+
+void TMemoLines::CountScrollRange()
+{
+    // One line per block: the memo does not wrap, and its lines hold no break.
+    const int lineHeight = std::max(1, memo_.fontMetrics().lineSpacing());
+    const int visible = std::max(1, memo_.viewport()->height() / lineHeight);
+    QScrollBar* bar = memo_.verticalScrollBar();
+    bar->setRange(0, std::max(0, memo_.document()->blockCount() - visible));
+    bar->setPageStep(visible);
 }
 
 void TMemoLines::Clear()
@@ -115,6 +135,15 @@ TMemoLines::Batch::Batch(TMemoLines& memo)
     : memo_(memo), layout_(memo.memo_.document()->documentLayout()), wasBlocked_(layout_->blockSignals(true))
 {
     memo_.batched_ = true;
+    memo_.editedByUser_ = false;
+    TMemoLines& m = memo_;
+    edits_ = QObject::connect(m.memo_.document(), &QTextDocument::contentsChange, &m.memo_, [&m](int, int, int) {
+        if (m.writing_)
+            return;
+        m.editedByUser_ = true;
+        m.CountScrollRange();
+        m.memo_.viewport()->update();
+    });
 }
 
 TMemoLines::Batch::~Batch()
@@ -135,14 +164,19 @@ void TMemoLines::Batch::CatchUp(const Pump& pump)
     if (edit.isVisible()) {
         const QTextDocument& doc = *edit.document();
         const qreal visible = edit.viewport()->rect().height() - doc.documentMargin() - 1;
-        for (int foot : feet) {
+        // A block is a handle into the document: once the user has edited
+        // the memo at a pump, it may name a line that is gone.
+        for (std::size_t f = 0; f < feet.size() && !memo_.editedByUser_; ++f) {
             qreal height = 0;
-            for (QTextBlock b = doc.findBlockByNumber(foot); b.isValid() && height <= visible; b = b.previous()) {
+            for (QTextBlock b = doc.findBlockByNumber(feet[f]); b.isValid() && height <= visible;
+                 b = b.previous()) {
                 if (!b.isVisible())
                     continue;
                 height += layout_->blockBoundingRect(b).height();
                 if (pump)
                     pump();
+                if (memo_.editedByUser_)
+                    break;
             }
         }
     }
@@ -154,6 +188,7 @@ void TMemoLines::Batch::Release()
     if (released_)
         return;
     released_ = true;
+    QObject::disconnect(edits_);
     memo_.batched_ = false;
     memo_.feet_.clear();
     layout_->blockSignals(wasBlocked_);

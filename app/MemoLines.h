@@ -44,6 +44,12 @@ public:
     // at that moment: their widths set the horizontal scroll bar), and
     // brings the scroll bars and the view up to date. The memo's text and
     // its look afterwards are the same as without the batch.
+    //
+    // Meanwhile the vertical scroll bar counts the lines as they come, so
+    // that the wheel moves the view, and what the user types into the memo
+    // shows at once. The memo is editable: once the user has changed it,
+    // the lines noted for CatchUp may be gone, so it walks no further and
+    // leaves the view to lay out what it shows.
     class Batch {
     public:
         explicit Batch(TMemoLines& memo);
@@ -60,6 +66,7 @@ public:
         QAbstractTextDocumentLayout* layout_;
         bool wasBlocked_;
         bool released_ = false;
+        QMetaObject::Connection edits_;
     };
 
 private:
@@ -72,6 +79,12 @@ private:
     // line after each add is noted for CatchUp.
     bool batched_ = false;
     std::vector<int> feet_;
+    // Inside a batch: the program is writing (any other change is the
+    // user's), and whether the user has changed the memo.
+    bool writing_ = false;
+    bool editedByUser_ = false;
+    // The vertical scroll bar's range, counted from the lines, not laid out.
+    void CountScrollRange();
 };
 
 // The form in which the memo shows a line.

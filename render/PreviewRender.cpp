@@ -26,9 +26,10 @@ void Select(TRichEdit& rtf, int start, int count)
 }
 
 // Colour and the preview font's size in one change; styles as given.
-void SetColorAndSize(TRichEdit& rtf, const QColor& color, TFontStyles on = 0, TFontStyles off = 0)
+void SetColorAndSize(TRichEdit& rtf, const TPreviewLook& look, const QColor& color, TFontStyles on = 0,
+                     TFontStyles off = 0)
 {
-    rtf.SetSelAttributes(color, rtf.FontSize(), on, off);
+    rtf.SetSelAttributes(color, look.fontSize, on, off);
 }
 
 // Adds the style when its flag is down, removes it when up; flips the flag.
@@ -48,7 +49,7 @@ std::uint32_t AutoColor(bool white, std::uint32_t background)
     return sum < 80 ? WhiteColor : BlackColor;
 }
 
-void ApplyName(TRichEdit& rtf, const UnicodeString& Col, bool colortype, StyleToggles& t)
+void ApplyName(TRichEdit& rtf, const UnicodeString& Col, const TPreviewLook& look, StyleToggles& t)
 {
     const std::optional<Format> format = FindFormat(Col);
     if (!format)
@@ -56,12 +57,12 @@ void ApplyName(TRichEdit& rtf, const UnicodeString& Col, bool colortype, StyleTo
     switch (format->kind) {
     case FormatKind::Color: {
         std::uint32_t color = ColorTable[static_cast<std::size_t>(format->colorIndex)].color;
-        if (colortype && (color == WhiteColor || color == BlackColor))
-            color = AutoColor(color == WhiteColor, TColorFromColor(rtf.Color()));
-        SetColorAndSize(rtf, ColorFromTColor(color));
+        if (look.autoColor && (color == WhiteColor || color == BlackColor))
+            color = AutoColor(color == WhiteColor, TColorFromColor(look.background));
+        SetColorAndSize(rtf, look, ColorFromTColor(color));
         break;
     }
-    case FormatKind::NoColor: SetColorAndSize(rtf, rtf.FontColor()); break;
+    case FormatKind::NoColor: SetColorAndSize(rtf, look, look.fontColor); break;
     case FormatKind::NoStyle:
         rtf.SetSelAttributes(QColor(), 0, 0, AllStyles);
         t = StyleToggles{};
@@ -71,7 +72,7 @@ void ApplyName(TRichEdit& rtf, const UnicodeString& Col, bool colortype, StyleTo
     case FormatKind::Italic: Toggle(rtf, fsItalic, t.italic); break;
     case FormatKind::Strikeout: Toggle(rtf, fsStrikeOut, t.strikeout); break;
     case FormatKind::Terminate:
-        SetColorAndSize(rtf, rtf.FontColor(), 0, AllStyles);
+        SetColorAndSize(rtf, look, look.fontColor, 0, AllStyles);
         t = StyleToggles{};
         break;
     }
@@ -79,38 +80,44 @@ void ApplyName(TRichEdit& rtf, const UnicodeString& Col, bool colortype, StyleTo
 
 } // namespace
 
+TPreviewLook TPreviewLook::Of(const TRichEdit& rtf, bool colortype)
+{
+    return {rtf.Color(), rtf.FontColor(), rtf.FontSize(), rtf.FontStyle(), colortype};
+}
+
 void AppendLine(TRichEdit& rtf, const UnicodeString& line)
 {
     rtf.ClearSelection();
     rtf.LinesAdd(line);
 }
 
-void PaintLeadRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL)
+void PaintLeadRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL,
+                     const TPreviewLook& look)
 {
     const int p = line.Pos(NBL);
     Select(rtf, offset, p - 1);
-    SetColorAndSize(rtf, ColorFromTColor(LeadColor), 0, AllStyles);
+    SetColorAndSize(rtf, look, ColorFromTColor(LeadColor), 0, AllStyles);
 }
 
 void PaintBracketRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL,
-                        const UnicodeString& NBR)
+                        const UnicodeString& NBR, const TPreviewLook& look)
 {
     const int p = line.Pos(NBL);
     const int q = line.Pos(NBR + UnicodeString(" "));
     Select(rtf, Sub32(Add32(offset, p), 1), Sub32(Add32(q, 1), p));
-    SetColorAndSize(rtf, ColorFromTColor(BracketColor), 0, AllStyles);
+    SetColorAndSize(rtf, look, ColorFromTColor(BracketColor), 0, AllStyles);
 }
 
-void PaintBodyRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBR)
+void PaintBodyRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBR,
+                     const TPreviewLook& look)
 {
     const int q = line.Pos(NBR + UnicodeString(" "));
     Select(rtf, Add32(offset, q), line.Length() - q);
-    const TFontStyles style = rtf.FontStyle();
-    SetColorAndSize(rtf, rtf.FontColor(), style, AllStyles & ~style);
+    SetColorAndSize(rtf, look, look.fontColor, look.fontStyle, AllStyles & ~look.fontStyle);
 }
 
-void ApplyFormatList(TRichEdit& rtf, const TStrings& list, const UnicodeString& Buff, int offset, bool colortype,
-                     StyleToggles& toggles, const std::function<void()>& pump)
+void ApplyFormatList(TRichEdit& rtf, const TStrings& list, const UnicodeString& Buff, int offset,
+                     const TPreviewLook& look, StyleToggles& toggles, const std::function<void()>& pump)
 {
     TRichEdit::UpdateBlock block(rtf);
     for (int a = 0; a < list.Count(); ++a) {
@@ -121,6 +128,6 @@ void ApplyFormatList(TRichEdit& rtf, const TStrings& list, const UnicodeString& 
         const int start = Sub32(Add32(e.Start.ToInt(), offset), 1);
         const int next = Add32(Next.ToInt(), offset);
         Select(rtf, start, Sub32(next, start));
-        ApplyName(rtf, e.Col, colortype, toggles);
+        ApplyName(rtf, e.Col, look, toggles);
     }
 }

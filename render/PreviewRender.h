@@ -5,10 +5,12 @@
 #include "StringList.h"
 #include "UnicodeString.h"
 
+#include "RichEdit.h"
+
+#include <QColor>
+
 #include <cstdint>
 #include <functional>
-
-class TRichEdit;
 
 // Which of the four styles the apply loop last added; carried from entry
 // to entry through one list.
@@ -19,22 +21,38 @@ struct StyleToggles {
     bool strikeout = false;
 };
 
+// What the colouring of a line reads of the preview and the window: taken
+// once, when the line's colouring starts, so that a command the window runs
+// meanwhile (a background switch, a new font, AutoColor) cannot leave one
+// line coloured with two settings; it shows with the next line.
+struct TPreviewLook {
+    QColor background;
+    QColor fontColor;
+    int fontSize = 0;
+    TFontStyles fontStyle = 0;
+    bool autoColor = false; // colortype
+
+    static TPreviewLook Of(const TRichEdit& rtf, bool colortype);
+};
+
 // Deselects and appends the line as the preview's new last line.
 void AppendLine(TRichEdit& rtf, const UnicodeString& line);
 
 // The regions of the line appended at preview position offset:
 // lead (blue) before the first NBL, bracket (red) from it through the first
 // NBR + " ", body (the preview font) after that.
-void PaintLeadRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL);
+void PaintLeadRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL,
+                     const TPreviewLook& look);
 void PaintBracketRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBL,
-                        const UnicodeString& NBR);
-void PaintBodyRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBR);
+                        const UnicodeString& NBR, const TPreviewLook& look);
+void PaintBodyRegion(TRichEdit& rtf, const UnicodeString& line, int offset, const UnicodeString& NBR,
+                     const TPreviewLook& look);
 
 // Colours and styles every entry's run, counted from offset; the open end
 // reaches one past the end of Buff. An entry that does not convert ends the
 // loop with EConvertError; the entries before it keep their effect. pump,
 // when given, runs after every PumpEntries entries.
-void ApplyFormatList(TRichEdit& rtf, const TStrings& list, const UnicodeString& Buff, int offset, bool colortype,
-                     StyleToggles& toggles, const std::function<void()>& pump = {});
+void ApplyFormatList(TRichEdit& rtf, const TStrings& list, const UnicodeString& Buff, int offset,
+                     const TPreviewLook& look, StyleToggles& toggles, const std::function<void()>& pump = {});
 
 inline constexpr int PumpEntries = 256;

@@ -8,6 +8,8 @@
 #include "RichEdit.h"
 #include "StringList.h"
 
+#include <utility>
+
 namespace {
 
 // Logs each pass's result in the memo, then opens the scan's section; the
@@ -36,6 +38,20 @@ public:
 
 private:
     TRenderView& view_;
+};
+
+// Notes where the caret and the selection that the user sees stand, to tell
+// afterwards whether anything but the render moved them.
+class CaretWatch {
+public:
+    explicit CaretWatch(const TRichEdit& rtf) : rtf_(rtf) {}
+    void Start() { seen_ = Now(); }
+    bool Moved() const { return Now() != seen_; }
+
+private:
+    std::pair<int, int> Now() const { return {rtf_.textCursor().anchor(), rtf_.textCursor().position()}; }
+    const TRichEdit& rtf_;
+    std::pair<int, int> seen_;
 };
 
 // Runs one stage of the render: an error of the program's own ends that
@@ -75,29 +91,42 @@ void TRTFLine::DoSynchronize()
     view_.MemoAdd(" ");
     view_.MemoAddStrings(str);
 
-    // The preview is drawn once, when its new line is laid out, formatted
-    // and the caret placed: drawing a long line costs as much as laying it
-    // out, and a drawing half way would be thrown away.
-    const TRichEdit::PaintHold hold(rtf);
-
+    // From here on the line is coloured with the settings of this moment; a
+    // command that the window runs in between shows with the next line.
+    const TPreviewLook look = TPreviewLook::Of(rtf, view_.ColorType());
+    CaretWatch caret(rtf);
     {
-        // The preview lays the line out once, not after every run it formats.
-        const TRichEdit::UpdateBlock block(rtf);
-        const int at = static_cast<int>(offset);
-        if (!Dummy.IsEmpty()) {
-            RunStage([&] { AppendLine(rtf, Dummy); });
-            RunStage([&] { PaintLeadRegion(rtf, Dummy, at, view_.LeadMarker()); });
-            RunStage([&] { PaintBracketRegion(rtf, Dummy, at, view_.LeadMarker(), view_.BracketMarker()); });
-            RunStage([&] { PaintBodyRegion(rtf, Dummy, at, view_.BracketMarker()); });
+        // The preview is drawn once, when its new line is laid out, formatted
+        // and the caret placed: drawing a long line costs as much as laying
+        // it out, and a drawing half way would be thrown away.
+        const TRichEdit::PaintHold hold(rtf);
+        {
+            // The preview lays the line out once, not after every run it formats.
+            const TRichEdit::UpdateBlock block(rtf);
+            const int at = static_cast<int>(offset);
+            if (!Dummy.IsEmpty())
+                RunStage([&] { AppendLine(rtf, Dummy); });
+            caret.Start();
+            if (!Dummy.IsEmpty()) {
+                RunStage([&] { PaintLeadRegion(rtf, Dummy, at, view_.LeadMarker(), look); });
+                RunStage([&] { PaintBracketRegion(rtf, Dummy, at, view_.LeadMarker(), view_.BracketMarker(), look); });
+                RunStage([&] { PaintBodyRegion(rtf, Dummy, at, view_.BracketMarker(), look); });
+            }
+            const UnicodeString Buff = Dummy;
+            // An entry that does not convert ends the loop; the runs before it stay.
+            RunStage([&] {
+                ApplyFormatList(rtf, str, Buff, at, look, toggles,
+                                [this] { view_.ProcessWindowEvents(TWindowStep::ApplyLoop); });
+            });
         }
-        const UnicodeString Buff = Dummy;
-        // An entry that does not convert ends the loop; the runs before it stay.
-        RunStage([&] {
-            ApplyFormatList(rtf, str, Buff, at, view_.ColorType(), toggles, [this] { view_.ProcessWindowEvents(); });
-        });
+        // Laying the line out was one long step: the window catches up before
+        // the next.
+        view_.ProcessWindowEvents(TWindowStep::AfterLayout);
     }
-    // Laying the line out was one long step: the window catches up before
-    // the next.
-    view_.ProcessWindowEvents();
-    rtf.ClearSelection();
+    // A selection the user or a command made while the line was coloured
+    // (the font command selects all) is one made after the render: it stays.
+    if (caret.Moved())
+        rtf.DropSelection();
+    else
+        rtf.ClearSelection();
 }

@@ -8,6 +8,16 @@
 
 class TRichEdit;
 
+// The long steps of a "Line" click that the passes' own message pump does
+// not reach, between whose slices the window handles its events.
+enum class TWindowStep {
+    Listing,     // the character listing
+    Log,         // the Format List written into the memo
+    ApplyLoop,   // the runs of the Format List coloured in the preview
+    AfterLayout, // the preview's new line laid out
+    MemoCatchUp, // the memo's view catching up after the render
+};
+
 class TRenderView : public TFormatListHost {
 public:
     // Appends one line to the result memo.
@@ -25,8 +35,7 @@ public:
     // Region markers NBL and NBR.
     virtual UnicodeString LeadMarker() const = 0;
     virtual UnicodeString BracketMarker() const = 0;
-    // Lets the window handle its pending events between the slices of the
-    // long steps that the passes' own message pump does not reach; a window
-    // throttles it. By default nothing happens.
-    virtual void ProcessWindowEvents() {}
+    // Lets the window handle its pending events between the slices of a
+    // long step; a window throttles it. By default nothing happens.
+    virtual void ProcessWindowEvents(TWindowStep /*step*/) {}
 };

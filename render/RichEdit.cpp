@@ -122,6 +122,8 @@ void TRichEdit::ClearSelection()
     setTextCursor(sel_);
 }
 
+void TRichEdit::DropSelection() { sel_.clearSelection(); }
+
 void TRichEdit::SelectAll()
 {
     sel_.select(QTextCursor::Document);

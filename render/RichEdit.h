@@ -46,8 +46,12 @@ public:
     void SetSelStart(int start);
     int SelLength() const;
     void SetSelLength(int length);
-    // Deselects; the control is read-only, so no text goes.
+    // Deselects; the control is read-only, so no text goes. The caret
+    // follows, to where the formatting ended.
     void ClearSelection();
+    // Deselects and leaves the caret and the selection that the user sees
+    // where they are.
+    void DropSelection();
     void SelectAll();
 
     // SelAttributes: each call changes only its own property on every

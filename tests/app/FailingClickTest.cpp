@@ -25,11 +25,11 @@ using namespace at;
 
 namespace {
 
-// A window view whose AutoColor flag cannot be read: the render fails in
-// the middle of its preview stage, with something that is no Exception.
+// A window view whose lead marker cannot be read: the render fails in the
+// middle of its preview stage, with something that is no Exception.
 class FailingView : public rt::FakeView {
 public:
-    bool ColorType() const override { throw std::bad_alloc(); }
+    UnicodeString LeadMarker() const override { throw std::bad_alloc(); }
 };
 
 } // namespace

@@ -142,8 +142,8 @@ void PreviewStepsTest::applyLoopLetsEventsThrough()
     StyleToggles a, b;
     for (TRichEdit* edit : {&pumped, &plain})
         edit->LinesAdd(line);
-    ApplyFormatList(pumped, entryList, line, 0, true, a, [&] { ++calls; });
-    ApplyFormatList(plain, entryList, line, 0, true, b);
+    ApplyFormatList(pumped, entryList, line, 0, TPreviewLook::Of(pumped, true), a, [&] { ++calls; });
+    ApplyFormatList(plain, entryList, line, 0, TPreviewLook::Of(plain, true), b);
     QCOMPARE(calls, pumps);
     CompareFormats(pumped, plain);
     QCOMPARE(pumped.SelStart(), plain.SelStart());

@@ -44,14 +44,15 @@ private slots:
         ColorStyleScan(text, view);
         QVERIFY(text.Length() <= LongLength);
         const int offset = view.preview.TextLength() - view.preview.LinesCount();
+        const TPreviewLook look = TPreviewLook::Of(view.preview, true);
         if (!text.IsEmpty()) {
             AppendLine(view.preview, text);
-            PaintLeadRegion(view.preview, text, offset, view.NBL);
-            PaintBracketRegion(view.preview, text, offset, view.NBL, view.NBR);
-            PaintBodyRegion(view.preview, text, offset, view.NBR);
+            PaintLeadRegion(view.preview, text, offset, view.NBL, look);
+            PaintBracketRegion(view.preview, text, offset, view.NBL, view.NBR, look);
+            PaintBodyRegion(view.preview, text, offset, view.NBR, look);
         }
         StyleToggles toggles;
-        ApplyFormatList(view.preview, view.list, text, offset, true, toggles);
+        ApplyFormatList(view.preview, view.list, text, offset, look, toggles);
         view.preview.ClearSelection();
         QCOMPARE(view.preview.LinesCount(), text.IsEmpty() ? 1 : 2);
         QCOMPARE(view.preview.TextLength(), 9 + (text.IsEmpty() ? 0 : text.Length() + 2));

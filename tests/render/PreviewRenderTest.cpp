@@ -19,11 +19,13 @@ int Append(TRichEdit& rtf, const UnicodeString& earlier, const UnicodeString& li
     return offset;
 }
 
+TPreviewLook Look(const FakeView& view) { return TPreviewLook::Of(view.preview, view.colortype); }
+
 void PaintRegions(FakeView& view, const UnicodeString& line, int offset)
 {
-    PaintLeadRegion(view.preview, line, offset, view.NBL);
-    PaintBracketRegion(view.preview, line, offset, view.NBL, view.NBR);
-    PaintBodyRegion(view.preview, line, offset, view.NBR);
+    PaintLeadRegion(view.preview, line, offset, view.NBL, Look(view));
+    PaintBracketRegion(view.preview, line, offset, view.NBL, view.NBR, Look(view));
+    PaintBodyRegion(view.preview, line, offset, view.NBR, Look(view));
 }
 
 UnicodeString Repeat(const char* s, int n)
@@ -151,7 +153,7 @@ private slots:
         Fill(view.list, entries);
         const int offset = Append(view.preview, earlier, line);
         StyleToggles toggles;
-        ApplyFormatList(view.preview, view.list, line, offset, false, toggles);
+        ApplyFormatList(view.preview, view.list, line, offset, TPreviewLook::Of(view.preview, false), toggles);
         const int n = line.Length();
         QFETCH(QString, colors);
         QFETCH(QString, bold);
@@ -202,7 +204,7 @@ private slots:
         Fill(view.list, {"1 " + name + " 00"});
         const int offset = Append(view.preview, T({}), T({"ab"}));
         StyleToggles toggles;
-        ApplyFormatList(view.preview, view.list, T({"ab"}), offset, colortype, toggles);
+        ApplyFormatList(view.preview, view.list, T({"ab"}), offset, TPreviewLook::Of(view.preview, colortype), toggles);
         QCOMPARE(TColorFromColor(FormatAt(view.preview, 0).foreground().color()), std::uint32_t{color});
         QCOMPARE(TColorFromColor(FormatAt(view.preview, 1).foreground().color()), std::uint32_t{color});
     }
@@ -215,7 +217,7 @@ private slots:
         StyleToggles toggles;
         bool failed = false;
         try {
-            ApplyFormatList(view.preview, view.list, T({"abc"}), offset, false, toggles);
+            ApplyFormatList(view.preview, view.list, T({"abc"}), offset, TPreviewLook::Of(view.preview, false), toggles);
         } catch (const EConvertError&) {
             failed = true;
         }
@@ -237,7 +239,7 @@ private slots:
         Fill(view.list, {"1 bold 00", "1 clUnderline 00", "1 clRed 00"});
         const int offset = Append(view.preview, earlier, T({}));
         StyleToggles toggles;
-        ApplyFormatList(view.preview, view.list, T({}), offset, false, toggles);
+        ApplyFormatList(view.preview, view.list, T({}), offset, TPreviewLook::Of(view.preview, false), toggles);
         QVERIFY(toggles.bold && toggles.underline);
         QCOMPARE(view.preview.LinesCount(), earlier.IsEmpty() ? 0 : 1);
         QCOMPARE(ColorMap(view.preview, 0, earlier.Length()), QString(earlier.Length(), '-'));

@@ -51,14 +51,15 @@ void StepByStep(FakeView& view, const UnicodeString& Line)
     view.MemoAdd(" ");
     for (int i = 0; i < str.Count(); ++i)
         view.MemoAdd(str.Get(i));
+    const TPreviewLook look = TPreviewLook::Of(rtf, view.ColorType());
     if (!Dummy.IsEmpty()) {
         AppendLine(rtf, Dummy);
-        PaintLeadRegion(rtf, Dummy, at, view.LeadMarker());
-        PaintBracketRegion(rtf, Dummy, at, view.LeadMarker(), view.BracketMarker());
-        PaintBodyRegion(rtf, Dummy, at, view.BracketMarker());
+        PaintLeadRegion(rtf, Dummy, at, view.LeadMarker(), look);
+        PaintBracketRegion(rtf, Dummy, at, view.LeadMarker(), view.BracketMarker(), look);
+        PaintBodyRegion(rtf, Dummy, at, view.BracketMarker(), look);
     }
     try {
-        ApplyFormatList(rtf, str, Dummy, at, view.ColorType(), toggles);
+        ApplyFormatList(rtf, str, Dummy, at, look, toggles);
     } catch (const Exception&) {
     }
     rtf.ClearSelection();
