@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+// Which step knows which code, and in which order: docs/control-codes.md.
 inline constexpr char16_t ctrlB = 0x02; // bold
 inline constexpr char16_t ctrlC = 0x03; // colour
 inline constexpr char16_t ctrlT = 0x0F; // reset

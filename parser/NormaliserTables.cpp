@@ -87,10 +87,7 @@ std::vector<RuleLoop> DropStyleBeforeResetLoops()
 
 std::vector<RuleLoop> DropUnsupportedCodesLoops()
 {
-    std::vector<RuleLoop> loops;
-    for (char16_t code : {u'\x04', u'\x11', u'\x16', u'\x17'})
-        loops.push_back(RuleLoop::Strip(UnicodeString(code)));
-    return loops;
+    return RuleLoop::StripEach({u'\x04', u'\x11', u'\x16', u'\x17'});
 }
 
 std::vector<FoldRow> BuildColorFoldTable()

@@ -1,20 +1,11 @@
+// The code remover: the loop list of each operation, and the operations that run them.
 #include "ColorRemover.h"
 
 #include "Codes.h"
 
-#include <initializer_list>
-
 namespace {
 
 using Loops = std::vector<RuleLoop>;
-
-Loops StripEach(std::initializer_list<char16_t> codes)
-{
-    Loops l;
-    for (char16_t code : codes)
-        l.push_back(RuleLoop::Strip(UnicodeString(code)));
-    return l;
-}
 
 // Pairs with a one-digit foreground and a background "10".."15": the rows of
 // the one-two table after its first hundred.
@@ -39,8 +30,8 @@ const LoopList& RemoverLoops::FormatContent()
         l.push_back(RuleLoop::StripStage(Codes::ColorCodes2()));
         l.push_back(RuleLoop::StripStage(Codes::ColorCodes1()));
         // The second reset loop finds nothing left; it still pumps once.
-        for (auto& loop : StripEach({ctrlT, ctrlI, ctrlS, ctrlU, ctrlB, ctrlC, ctrlTab, ctrlG, ctrlT}))
-            l.push_back(std::move(loop));
+        const Loops codes = RuleLoop::StripEach({ctrlT, ctrlI, ctrlS, ctrlU, ctrlB, ctrlC, ctrlTab, ctrlG, ctrlT});
+        l.insert(l.end(), codes.begin(), codes.end());
         return l;
     }();
     return loops;
@@ -48,19 +39,19 @@ const LoopList& RemoverLoops::FormatContent()
 
 const LoopList& RemoverLoops::RemoveAllBolds()
 {
-    static const LoopList loops = StripEach({ctrlB});
+    static const LoopList loops = RuleLoop::StripEach({ctrlB});
     return loops;
 }
 
 const LoopList& RemoverLoops::RemoveAllUnderlines()
 {
-    static const LoopList loops = StripEach({ctrlU});
+    static const LoopList loops = RuleLoop::StripEach({ctrlU});
     return loops;
 }
 
 const LoopList& RemoverLoops::RemoveEscapes()
 {
-    static const LoopList loops = StripEach({ctrlB, ctrlC, ctrlU, ctrlS, ctrlT});
+    static const LoopList loops = RuleLoop::StripEach({ctrlB, ctrlC, ctrlU, ctrlS, ctrlT});
     return loops;
 }
 

@@ -2,9 +2,10 @@
 // The rule-loop engine behind every table-driven pass: rewrite rules, loops
 // of them, and lists of loops run one after the other.
 //
-//   const LoopList list({RuleLoop::Strip(u"\x02"),                 // every bold code goes
-//                        RuleLoop::Collapse(u"\x03" "04" u"\x03" "04")}); // a doubled red goes once
-//   UnicodeString text(u"\x02" "a" u"\x03" "04" u"\x03" "04" "b");
+//   auto loops = RuleLoop::StripEach({u'\x02', u'\x1F'});           // every bold, then every underline goes
+//   loops.push_back(RuleLoop::Collapse(u"\x03" "04" u"\x03" "04")); // a doubled red goes once
+//   const LoopList list(std::move(loops));
+//   UnicodeString text(u"\x02" "a" u"\x1F" u"\x03" "04" u"\x03" "04" "b");
 //   list.Run(text);        // text is now "a" 0x03 "04" "b"
 //   list.RunLiteral(text); // the same loops step by step: the reference
 //
@@ -19,6 +20,7 @@
 #include "UnicodeString.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -45,8 +47,13 @@ struct RuleLoop {
     static RuleLoop Of(std::vector<RewriteRule> rules);
     // Deletes one literal whole, every occurrence.
     static RuleLoop Strip(const UnicodeString& literal);
-    // Deletes every occurrence of every literal of a table, in one loop.
+    // One strip loop per literal, or per one-unit code, in the order given.
+    static std::vector<RuleLoop> StripEach(const std::vector<UnicodeString>& literals);
+    static std::vector<RuleLoop> StripEach(std::initializer_list<char16_t> codes);
+    // Deletes every occurrence of every literal of a table, or of every
+    // one-unit code, in one loop.
     static RuleLoop StripStage(const std::vector<UnicodeString>& literals);
+    static RuleLoop StripStage(std::initializer_list<char16_t> codes);
     // Deletes the first half of every doubled literal.
     static RuleLoop Collapse(const UnicodeString& doubled);
 

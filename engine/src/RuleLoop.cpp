@@ -12,6 +12,16 @@ int Find(const UnicodeString& text, const UnicodeString& pattern, bool anchored)
     return text.SubString(1, pattern.Length()) == pattern && !pattern.IsEmpty() ? 1 : 0;
 }
 
+// Each code as a literal of its own.
+std::vector<UnicodeString> Literals(std::initializer_list<char16_t> codes)
+{
+    std::vector<UnicodeString> literals;
+    literals.reserve(codes.size());
+    for (char16_t code : codes)
+        literals.emplace_back(code);
+    return literals;
+}
+
 } // namespace
 
 RuleLoop RuleLoop::Of(std::vector<RewriteRule> rules)
@@ -28,12 +38,31 @@ RuleLoop RuleLoop::Strip(const UnicodeString& literal)
     return Of({RewriteRule{literal, 0, literal.Length(), {}, 0}});
 }
 
+std::vector<RuleLoop> RuleLoop::StripEach(const std::vector<UnicodeString>& literals)
+{
+    std::vector<RuleLoop> loops;
+    loops.reserve(literals.size());
+    for (const auto& l : literals)
+        loops.push_back(Strip(l));
+    return loops;
+}
+
+std::vector<RuleLoop> RuleLoop::StripEach(std::initializer_list<char16_t> codes)
+{
+    return StripEach(Literals(codes));
+}
+
 RuleLoop RuleLoop::StripStage(const std::vector<UnicodeString>& literals)
 {
     std::vector<RewriteRule> rules;
     for (const auto& l : literals)
         rules.push_back(RewriteRule{l, 0, l.Length(), {}, 0});
     return Of(std::move(rules));
+}
+
+RuleLoop RuleLoop::StripStage(std::initializer_list<char16_t> codes)
+{
+    return StripStage(Literals(codes));
 }
 
 RuleLoop RuleLoop::Collapse(const UnicodeString& doubled)

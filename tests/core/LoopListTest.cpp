@@ -9,12 +9,41 @@ namespace {
 
 TEST(LoopList, TheHeadersExample)
 {
-    const LoopList list({RuleLoop::Strip(u"\x02"), RuleLoop::Collapse(u"\x03" "04" u"\x03" "04")});
-    UnicodeString text(u"\x02" "a" u"\x03" "04" u"\x03" "04" "b");
+    auto loops = RuleLoop::StripEach({u'\x02', u'\x1F'});
+    loops.push_back(RuleLoop::Collapse(u"\x03" "04" u"\x03" "04"));
+    const LoopList list(std::move(loops));
+    UnicodeString text(u"\x02" "a" u"\x1F" u"\x03" "04" u"\x03" "04" "b");
     list.Run(text);
     EXPECT_EQ(text, UnicodeString(u"a\x03" "04" "b"));
     list.RunLiteral(text);
     EXPECT_EQ(text, UnicodeString(u"a\x03" "04" "b"));
+}
+
+// A code stands for the literal of its one unit; every item gets its loop.
+TEST(RuleLoop, StripBuildersTakeCodesAsOneUnitLiterals)
+{
+    const std::vector<UnicodeString> literals{UnicodeString(u'\x1F'), UnicodeString(u"\x03" "04"),
+                                              UnicodeString(u'\x1F')};
+    const std::vector<RuleLoop> each = RuleLoop::StripEach(literals);
+    ASSERT_EQ(each.size(), literals.size());
+    for (std::size_t i = 0; i < each.size(); ++i) {
+        const RuleLoop strip = RuleLoop::Strip(literals[i]);
+        ASSERT_EQ(each[i].rules.size(), 1u);
+        EXPECT_EQ(each[i].rules[0].pattern, strip.rules[0].pattern);
+        EXPECT_EQ(each[i].rules[0].delCount, strip.rules[0].delCount);
+        EXPECT_EQ(each[i].guards, strip.guards);
+    }
+    const std::vector<RuleLoop> codes = RuleLoop::StripEach({u'\x02', u'\x1F'});
+    ASSERT_EQ(codes.size(), 2u);
+    EXPECT_EQ(codes[0].guards, std::vector<UnicodeString>{UnicodeString(u'\x02')});
+    EXPECT_EQ(codes[1].guards, std::vector<UnicodeString>{UnicodeString(u'\x1F')});
+    EXPECT_TRUE(RuleLoop::StripEach(std::vector<UnicodeString>{}).empty());
+
+    const RuleLoop stage = RuleLoop::StripStage({u'\x0F', u'\x02'});
+    EXPECT_EQ(stage.guards, (std::vector<UnicodeString>{UnicodeString(u'\x0F'), UnicodeString(u'\x02')}));
+    ASSERT_EQ(stage.rules.size(), 2u);
+    EXPECT_EQ(stage.rules[1].pattern, UnicodeString(u'\x02'));
+    EXPECT_EQ(stage.rules[1].delCount, 1);
 }
 
 TEST(LoopList, EveryEngineGivesTheSameTextAndPumps)
