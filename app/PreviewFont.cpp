@@ -1,3 +1,4 @@
+// A rich-text control's font read and written property by property.
 #include "PreviewFont.h"
 
 #include "Color.h"
@@ -7,10 +8,20 @@
 
 TControlFont::TControlFont(TRichEdit& control) : control_(control) {}
 
+QFont TControlFont::Font() const { return pending_ ? *pending_ : control_.font(); }
+
+void TControlFont::SetFont(const QFont& font)
+{
+    if (pending_)
+        *pending_ = font;
+    else
+        control_.setFont(font);
+}
+
 TFont TControlFont::Get() const
 {
     TFont font;
-    AssignQFont(font, control_.font());
+    AssignQFont(font, Font());
     const QVariant charset = control_.property(CharsetProperty);
     font.Charset = charset.isValid() ? charset.toInt() : DEFAULT_CHARSET;
     font.Color = TColorFromColor(control_.FontColor());
@@ -25,30 +36,39 @@ void TControlFont::SetHeight(int height)
 {
     if (height == 0)
         return;
-    QFont f = control_.font();
+    QFont f = Font();
     f.setPixelSize(std::abs(height));
-    control_.setFont(f);
+    SetFont(f);
 }
 
 void TControlFont::SetName(const QString& name)
 {
-    QFont f = control_.font();
+    QFont f = Font();
     f.setFamily(name);
-    control_.setFont(f);
+    SetFont(f);
 }
 
 void TControlFont::SetPitch(TFontPitch pitch)
 {
-    QFont f = control_.font();
+    QFont f = Font();
     f.setFixedPitch(pitch == TFontPitch::fpFixed);
-    control_.setFont(f);
+    SetFont(f);
 }
 
 void TControlFont::SetSize(int size)
 {
     if (size <= 0)
         return;
-    QFont f = control_.font();
+    QFont f = Font();
     f.setPointSize(size);
-    control_.setFont(f);
+    SetFont(f);
+}
+
+TControlFont::Change::Change(TControlFont& font) : font_(font) { font_.pending_ = font_.control_.font(); }
+
+TControlFont::Change::~Change()
+{
+    const QFont f = *font_.pending_;
+    font_.pending_.reset();
+    font_.control_.setFont(f);
 }

@@ -4,6 +4,10 @@
 // fonts do not carry, kept on the control.
 #include "FontDialog.h"
 
+#include <QFont>
+
+#include <optional>
+
 class TRichEdit;
 
 class TControlFont {
@@ -20,6 +24,26 @@ public:
     void SetPitch(TFontPitch pitch);
     void SetSize(int size);
 
+    // While a Change lives, height, name, pitch and size go to a copy of
+    // the control's font, which the control takes when the Change ends:
+    // the same font as after the setters one by one, but the control lays
+    // out its text once, not once per setter. Charset and colour, which
+    // lay nothing out, still go to the control at once.
+    class Change {
+    public:
+        explicit Change(TControlFont& font);
+        ~Change();
+        Change(const Change&) = delete;
+        Change& operator=(const Change&) = delete;
+
+    private:
+        TControlFont& font_;
+    };
+
 private:
+    QFont Font() const;
+    void SetFont(const QFont& font);
+
     TRichEdit& control_;
+    std::optional<QFont> pending_;
 };

@@ -5,7 +5,10 @@
 // on time. Each line runs in a child process of its own, so that the peak
 // memory is that line's alone.
 //
-//   QT_QPA_PLATFORM=offscreen tintline_window_bench [--reps=N] [--only=W1,W4,4Mi] [--trace]
+// After the table come the "Font" figures (FontBench.h).
+//
+//   QT_QPA_PLATFORM=offscreen tintline_window_bench [--reps=N] [--only=W1,W4,4Mi,Font] [--trace]
+#include "FontBench.h"
 #include "WindowMeter.h"
 #include "Workloads.h"
 
@@ -169,6 +172,7 @@ int main(int argc, char** argv)
     int reps = 0;
     bool trace = false;
     std::vector<std::string> names = AllLines;
+    names.push_back(FontScenario);
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--child=", 8) == 0) {
             child = argv[i] + 8;
@@ -181,13 +185,20 @@ int main(int argc, char** argv)
         } else if (std::strcmp(argv[i], "--trace") == 0) {
             trace = true;
         } else if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("usage: %s [--reps=N] [--only=W1,W2,W3,W4,4Mi] [--trace]\n"
+            std::printf("usage: %s [--reps=N] [--only=W1,W2,W3,W4,4Mi,Font] [--trace]\n"
+                        "  Font: the \"Font\" figures after the table\n"
                         "  --trace prints every stretch over 10 ms without events, with its phases, to stderr\n",
                         argv[0]);
             return 0;
         }
     }
+    if (IsFontChild(child))
+        return FontChild(child, trace, argc, argv);
     if (!child.empty())
         return Child(child, reps > 0 ? reps : 1, trace, argc, argv);
-    return Parent(reps, trace, names, argc, argv);
+    const bool font = std::erase(names, FontScenario) > 0;
+    const int rc = names.empty() ? 0 : Parent(reps, trace, names, argc, argv);
+    if (font)
+        PrintFontFigures(trace, argc, argv);
+    return rc;
 }

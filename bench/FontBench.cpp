@@ -1,0 +1,183 @@
+// The window benchmark's "Font" figures. With W4 rendered once by "Line",
+// "Font" is confirmed through the dialog's chooser: alone, timed from the
+// confirmation until the window settles; and in the middle of a second
+// render of W4, once during the passes and once during the apply loop,
+// beside that render without it.
+#include "FontBench.h"
+#include "WindowMeter.h"
+#include "Workloads.h"
+
+#include "Application.h"
+#include "FontDialog.h"
+#include "MainForm.h"
+#include "Pump.h"
+#include "QtText.h"
+#include "StartUp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Scenario {
+    const char* name;
+    const char* about;
+};
+
+const std::vector<Scenario> Scenarios{
+    {"Font", "\"Font\" alone, from the confirmation"},
+    {"Font.none", "second \"Line\" on W4, no \"Font\""},
+    {"Font.passes", "second \"Line\", \"Font\" in the passes"},
+    {"Font.apply", "second \"Line\", \"Font\" in the apply loop"},
+};
+
+// A font unlike the start font in every property that "Font" copies.
+void ChooseOther(TFont& font)
+{
+    font.Charset = 0;
+    font.Color = 0x0000FF;
+    font.Name = QStringLiteral("DejaVu Serif");
+    font.Size = 14;
+    font.Height = HeightFromSize(14);
+    font.Pitch = TFontPitch::fpVariable;
+}
+
+struct Figures {
+    double handlerMs = 0; // the confirmation (or the click) until its handler returns
+    double settleMs = 0;  // after that, until the last stretch over 20 ms ended
+    double stretchMs = 0; // the longest stretch without an event
+};
+
+Figures Measure(StretchMeter& meter, const std::function<void()>& act)
+{
+    act();
+    const qint64 end = meter.Elapsed();
+    meter.ClickEnded();
+    Settle(meter);
+    meter.Stop();
+    return {end / 1e6, std::max<qint64>(0, meter.BusyEnd() - end) / 1e6, meter.Longest() / 1e6};
+}
+
+Figures Run(const std::string& name, bool trace)
+{
+    InitializeApplication();
+    TMainFormHolder main;
+    TForm1& form = main.Form();
+    const TPumpHookGuard pump(QtEventPump());
+    form.show();
+    const UnicodeString w4 = Workloads()[3].text;
+    form.IRCEdit->setText(QString::fromUtf16(u"w\x02"
+                                             u"a\x03"
+                                             u"04rm"));
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    form.IRCEdit->setText(ToQString(w4));
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    StretchMeter meter(form, w4.Length() + 5, trace);
+    meter.Start();
+    meter.ClickEnded();
+    Settle(meter);
+    meter.Stop();
+
+    if (name == "Font") {
+        form.FontDialog1->SetChooser([&](TFont& font) {
+            ChooseOther(font);
+            meter.Start();
+            return true;
+        });
+        return Measure(meter, [&] { form.Font1->trigger(); });
+    }
+
+    // The second render, with "Font" chosen once at the first pump that
+    // finds the render where the scenario wants it.
+    form.FontDialog1->SetChooser([](TFont& font) {
+        ChooseOther(font);
+        return true;
+    });
+    const int previewLines = form.TestRTF->LinesCount();
+    const int listingLines = w4.Length() + 5;
+    bool chosen = name == "Font.none";
+    QTimer chooser;
+    chooser.setInterval(0);
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+        if (chosen || form.Button2->isEnabled())
+            return;
+        const bool appended = form.TestRTF->LinesCount() > previewLines;
+        const bool listed = form.ResultMemo->document()->blockCount() >= listingLines;
+        if ((name == "Font.passes" && listed && !appended) || (name == "Font.apply" && appended)) {
+            chosen = true;
+            form.Font1->trigger();
+        }
+    });
+    chooser.start();
+    meter.Start();
+    const Figures f = Measure(meter, [&] { QTest::mouseClick(form.Button2, Qt::LeftButton); });
+    if (!chosen)
+        std::fprintf(stderr, "%s: the render never reached the point where \"Font\" was to be chosen\n", name.c_str());
+    return f;
+}
+
+std::string Readable(double ms)
+{
+    char buf[32];
+    if (ms >= 1000)
+        std::snprintf(buf, sizeof buf, "%.2f s", ms / 1000);
+    else
+        std::snprintf(buf, sizeof buf, "%.1f ms", ms);
+    return buf;
+}
+
+} // namespace
+
+bool IsFontChild(const std::string& name)
+{
+    for (const Scenario& s : Scenarios)
+        if (name == s.name)
+            return true;
+    return false;
+}
+
+int FontChild(const std::string& name, bool trace, int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const Figures f = Run(name, trace);
+    std::printf("%.3f|%.3f|%.3f\n", f.handlerMs, f.settleMs, f.stretchMs);
+    return 0;
+}
+
+void PrintFontFigures(bool trace, int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    std::printf("\n\"Font\" with W4 rendered once by \"Line\" in the preview, confirmed through the chooser; one\n");
+    std::printf("child process per row. handler: the confirmation (a render: the click) until its handler returns;\n");
+    std::printf("settle and stretch as above.\n\n");
+    std::printf("%-12s %-44s %11s %11s %11s\n", "scenario", "about", "handler", "settle", "stretch");
+    for (const Scenario& s : Scenarios) {
+        QStringList args{QStringLiteral("--child=%1").arg(QString::fromLatin1(s.name))};
+        if (trace)
+            args << QStringLiteral("--trace");
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), args);
+        const bool ran =
+            child.waitForFinished(-1) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+        const QStringList fields = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed().split('|');
+        if (!ran || fields.size() != 3) {
+            std::printf("%-12s the child process failed\n", s.name);
+            std::fflush(stdout);
+            continue;
+        }
+        std::printf("%-12s %-44s %11s %11s %11s\n", s.name, s.about, Readable(fields[0].toDouble()).c_str(),
+                    Readable(fields[1].toDouble()).c_str(), Readable(fields[2].toDouble()).c_str());
+        std::fflush(stdout);
+    }
+}
