@@ -5,12 +5,13 @@
 // on time. Each line runs in a child process of its own, so that the peak
 // memory is that line's alone.
 //
-//   QT_QPA_PLATFORM=offscreen tintline_window_bench [--reps=N] [--only=W1,W4,4Mi] [--trace]
+//   QT_QPA_PLATFORM=offscreen tintline_window_bench [--reps=N] [--only=W1,W4,4Mi,edit] [--trace]
+#include "EditFieldBench.h"
 #include "WindowMeter.h"
 #include "Workloads.h"
 
-#include "MainForm.h"
 #include "Application.h"
+#include "MainForm.h"
 #include "Pump.h"
 #include "QtText.h"
 #include "StartUp.h"
@@ -66,7 +67,9 @@ Figures RunOne(const Line& line, int reps, bool trace)
     form.show();
     // A short line first: the first render of a process pays for fonts and
     // the preview's first layout, which no later click does.
-    form.IRCEdit->setText(QString::fromUtf16(u"w\x02" u"a\x03" u"04rm"));
+    form.IRCEdit->setText(QString::fromUtf16(u"w\x02"
+                                             u"a\x03"
+                                             u"04rm"));
     QTest::mouseClick(form.Button2, Qt::LeftButton);
     form.IRCEdit->setText(ToQString(line.text));
     QCoreApplication::processEvents();
@@ -181,13 +184,21 @@ int main(int argc, char** argv)
         } else if (std::strcmp(argv[i], "--trace") == 0) {
             trace = true;
         } else if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("usage: %s [--reps=N] [--only=W1,W2,W3,W4,4Mi] [--trace]\n"
-                        "  --trace prints every stretch over 10 ms without events, with its phases, to stderr\n",
+            std::printf("usage: %s [--reps=N] [--only=W1,W2,W3,W4,4Mi,edit] [--trace]\n"
+                        "  --trace prints every stretch over 10 ms without events, with its phases, to stderr\n"
+                        "  edit: the edit field's figures with W4 in it, after the table\n",
                         argv[0]);
             return 0;
         }
     }
+    if (!child.empty() && IsEditFieldChild(child))
+        return RunEditFieldChild(child, argc, argv);
     if (!child.empty())
         return Child(child, reps > 0 ? reps : 1, trace, argc, argv);
-    return Parent(reps, trace, names, argc, argv);
+    const bool editField = std::erase(names, "edit") > 0 || names == AllLines;
+    if (!names.empty())
+        Parent(reps, trace, names, argc, argv);
+    if (editField)
+        PrintEditFieldFigures(argc, argv);
+    return 0;
 }
