@@ -5,15 +5,17 @@
 // on time. Each line runs in a child process of its own, so that the peak
 // memory is that line's alone.
 //
-// After the table come the "Font" figures (FontBench.h).
+// After the table come the edit field's figures (EditFieldBench.h) and the
+// "Font" figures (FontBench.h).
 //
-//   QT_QPA_PLATFORM=offscreen tintline_window_bench [--reps=N] [--only=W1,W4,4Mi,Font] [--trace]
+//   QT_QPA_PLATFORM=offscreen tintline_window_bench [--reps=N] [--only=W1,W4,4Mi,edit,Font] [--trace]
+#include "EditFieldBench.h"
 #include "FontBench.h"
 #include "WindowMeter.h"
 #include "Workloads.h"
 
-#include "MainForm.h"
 #include "Application.h"
+#include "MainForm.h"
 #include "Pump.h"
 #include "QtText.h"
 #include "StartUp.h"
@@ -69,7 +71,9 @@ Figures RunOne(const Line& line, int reps, bool trace)
     form.show();
     // A short line first: the first render of a process pays for fonts and
     // the preview's first layout, which no later click does.
-    form.IRCEdit->setText(QString::fromUtf16(u"w\x02" u"a\x03" u"04rm"));
+    form.IRCEdit->setText(QString::fromUtf16(u"w\x02"
+                                             u"a\x03"
+                                             u"04rm"));
     QTest::mouseClick(form.Button2, Qt::LeftButton);
     form.IRCEdit->setText(ToQString(line.text));
     QCoreApplication::processEvents();
@@ -172,6 +176,7 @@ int main(int argc, char** argv)
     int reps = 0;
     bool trace = false;
     std::vector<std::string> names = AllLines;
+    names.push_back("edit");
     names.push_back(FontScenario);
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--child=", 8) == 0) {
@@ -185,7 +190,8 @@ int main(int argc, char** argv)
         } else if (std::strcmp(argv[i], "--trace") == 0) {
             trace = true;
         } else if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("usage: %s [--reps=N] [--only=W1,W2,W3,W4,4Mi,Font] [--trace]\n"
+            std::printf("usage: %s [--reps=N] [--only=W1,W2,W3,W4,4Mi,edit,Font] [--trace]\n"
+                        "  edit: the edit field's figures with W4 in it, after the table\n"
                         "  Font: the \"Font\" figures after the table\n"
                         "  --trace prints every stretch over 10 ms without events, with its phases, to stderr\n",
                         argv[0]);
@@ -194,11 +200,17 @@ int main(int argc, char** argv)
     }
     if (IsFontChild(child))
         return FontChild(child, trace, argc, argv);
+    if (!child.empty() && IsEditFieldChild(child))
+        return RunEditFieldChild(child, argc, argv);
     if (!child.empty())
         return Child(child, reps > 0 ? reps : 1, trace, argc, argv);
     const bool font = std::erase(names, FontScenario) > 0;
-    const int rc = names.empty() ? 0 : Parent(reps, trace, names, argc, argv);
+    const bool editField = std::erase(names, "edit") > 0;
+    if (!names.empty())
+        Parent(reps, trace, names, argc, argv);
+    if (editField)
+        PrintEditFieldFigures(argc, argv);
     if (font)
         PrintFontFigures(trace, argc, argv);
-    return rc;
+    return 0;
 }
