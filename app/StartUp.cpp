@@ -13,7 +13,7 @@ void InitializeApplication()
 {
     InitAppResources();
     QApplication::setApplicationName(QStringLiteral("Tarvexa1"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(TINTLINE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("Tarvexa1"));
     QIcon icon;
     for (int size : {16, 24, 32, 48, 256})

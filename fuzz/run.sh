@@ -4,6 +4,7 @@
 #
 #   fuzz/run.sh -t SECONDS [TARGET...]   each TARGET (default: all) for SECONDS
 #   fuzz/run.sh TARGET [-- FLAGS...]     one target until stopped (Ctrl-C)
+#   fuzz/run.sh --list                   the targets' names (fuzz/CMakeLists.txt)
 #
 # Flags after -- go to libFuzzer (e.g. -jobs=3, -max_len=1024). New inputs
 # collect in build-fuzz/corpus/TARGET; findings go to build-fuzz/findings/
@@ -11,9 +12,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all=(pass1 pass2 pass3 remove_last_chars rem_styles rem_escapes format_content
-     remove_all_bolds remove_all_underlines remove_escapes line nested_line
-     fast_same_as_literal)
 seconds=""
 targets=()
 flags=()
@@ -21,17 +19,20 @@ while [ $# -gt 0 ]; do
   case "$1" in
     -t) seconds="$2"; shift 2 ;;
     --) shift; flags=("$@"); break ;;
-    -h|--help) sed -n '2,10p' "$0"; exit 0 ;;
+    --list) bash tools/setup.sh; cmake -P fuzz/CMakeLists.txt; exit 0 ;;
+    -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
     *) targets+=("$1"); shift ;;
   esac
 done
-[ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 if [ -z "$seconds" ] && [ ${#targets[@]} -ne 1 ]; then
   echo "fuzz/run.sh: name one target to run until stopped, or give -t SECONDS" >&2
   exit 2
 fi
 
 bash tools/setup.sh clang libclang-rt-14-dev llvm
+# The targets as fuzz/CMakeLists.txt lists them, read in script mode.
+mapfile -t all < <(cmake -P fuzz/CMakeLists.txt)
+[ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTINTLINE_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target fuzz
 

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test.
 #
-#   tools/test.sh          Release build and every test (about a minute)
+#   tools/test.sh          Release build and every test (on 4 cores: about
+#                          1.5 minutes from a clean tree, 10 seconds once built)
 #   tools/test.sh --full   then also every test under AddressSanitizer,
 #                          UndefinedBehaviorSanitizer and LeakSanitizer, and
-#                          a short run of every fuzz target
+#                          5 seconds of every fuzz target (on 4 cores: about
+#                          5 minutes from a clean tree, plus clang's install
+#                          the first time)
 #
 # CI (CI=true) always runs the full set, with warnings as errors; any
 # finding fails the script.

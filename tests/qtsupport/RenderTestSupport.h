@@ -1,5 +1,5 @@
 #pragma once
-// Shared pieces of the render tests: texts as Qt sees them, a fake window
+// Shared pieces of the Qt tests: texts as Qt sees them, a fake window
 // view and per-character read-back of the preview's formats.
 #include "Application.h"
 #include "Codes.h"
