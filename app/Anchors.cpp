@@ -26,8 +26,8 @@ TAnchors::TAnchors(QWidget* window) : QObject(window), window_(window), design_(
         if (!v.isValid())
             continue;
         const QString sides = v.toString().toUpper();
-        items_.push_back({w, w->geometry(), sides.contains('L'), sides.contains('T'), sides.contains('R'),
-                          sides.contains('B')});
+        items_.push_back(
+            {w, w->geometry(), sides.contains('L'), sides.contains('T'), sides.contains('R'), sides.contains('B')});
     }
     window->installEventFilter(this);
 }

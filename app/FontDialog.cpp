@@ -36,14 +36,13 @@ void AssignQFont(TFont& font, const QFont& f)
         font.Height = HeightFromSize(font.Size);
     }
     font.Pitch = f.fixedPitch() ? TFontPitch::fpFixed : TFontPitch::fpDefault;
-    font.Style = (f.bold() ? fsBold : 0u) | (f.italic() ? fsItalic : 0u) | (f.underline() ? fsUnderline : 0u) |
-                 (f.strikeOut() ? fsStrikeOut : 0u);
+    font.Style = (f.bold() ? fsBold : 0u) | (f.italic() ? fsItalic : 0u) | (f.underline() ? fsUnderline : 0u)
+                 | (f.strikeOut() ? fsStrikeOut : 0u);
 }
 
 TFontDialog::TFontDialog(QObject* parent)
     : QObject(parent), chooser_([this](TFont& font) { return ChooseFont(font, SampleBackground); })
-{
-}
+{}
 
 bool TFontDialog::Execute() { return chooser_ && chooser_(Font); }
 

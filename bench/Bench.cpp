@@ -35,7 +35,8 @@ void Measure(benchmark::State& state, const std::function<void()>& body)
     const PumpCounter pumps;
     for (auto _ : state)
         body();
-    state.counters["pumps"] = benchmark::Counter(static_cast<double>(pumps.Count()), benchmark::Counter::kAvgIterations);
+    state.counters["pumps"] =
+        benchmark::Counter(static_cast<double>(pumps.Count()), benchmark::Counter::kAvgIterations);
 }
 
 void TextStep(benchmark::State& state, TextOp op, int workload, Step input)
@@ -96,7 +97,8 @@ void RegisterAll(int repetitions)
         const benchmark::TimeUnit unit = w < 2 ? benchmark::kMicrosecond : benchmark::kMillisecond;
         std::vector<benchmark::internal::Benchmark*> all{
             benchmark::RegisterBenchmark(("Reference/" + name).c_str(), Reference, w),
-            benchmark::RegisterBenchmark(("Pass1/" + name).c_str(), TextStep, &TColorParser::PrepareLine, w, Step::Line),
+            benchmark::RegisterBenchmark(("Pass1/" + name).c_str(), TextStep, &TColorParser::PrepareLine, w,
+                                         Step::Line),
             benchmark::RegisterBenchmark(("Pass2/" + name).c_str(), TextStep, &TColorParser::RemoveBackColors, w,
                                          Step::AfterPass1),
             benchmark::RegisterBenchmark(("Pass3/" + name).c_str(), TextStep, &TColorParser::PrepareLine_, w,

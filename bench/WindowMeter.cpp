@@ -85,8 +85,8 @@ void StretchMeter::Tick()
     const qint64 now = clock_.nsecsElapsed();
     const Phase phase = Now();
     const qint64 gap = now - last_;
-    const std::string where = lastPhase_ == phase ? PhaseName(phase)
-                                                  : std::string(PhaseName(lastPhase_)) + " .. " + PhaseName(phase);
+    const std::string where =
+        lastPhase_ == phase ? PhaseName(phase) : std::string(PhaseName(lastPhase_)) + " .. " + PhaseName(phase);
     if (gap > longest_) {
         longest_ = gap;
         where_ = where;
@@ -111,4 +111,3 @@ void Settle(const StretchMeter& meter)
             break;
     }
 }
-

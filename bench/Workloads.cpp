@@ -83,8 +83,7 @@ UnicodeString DenseLine(int length, unsigned seed)
             // loops instead of ending at a background that is no number.
             s.push_back(u',');
             AddNumber(s, rng);
-        }
-        else if (kind < 88)
+        } else if (kind < 88)
             AddWord(s, rng, 5);
         else
             s.push_back(u' ');

@@ -48,11 +48,9 @@ const UnicodeString colour(ctrlC);
 
 } // namespace
 
-UnicodeString Text(std::initializer_list<char16_t> units)
-{
-    return UnicodeString(std::u16string(units));
-}
+UnicodeString Text(std::initializer_list<char16_t> units) { return UnicodeString(std::u16string(units)); }
 
+// clang-format off
 const Table& Numbers1() { static const Table t = Digits(10, 1); return t; }
 const Table& Numbers2() { static const Table t = Digits(16, 2); return t; }
 
@@ -72,4 +70,5 @@ const Table& AdjacentColorCodes22() { static const Table t = Pairs(Numbers2(), c
 const Table& DoubledColorCodes1() { static const Table t = Doubled(Numbers1()); return t; }
 const Table& DoubledColorCodes2() { static const Table t = Doubled(Numbers2()); return t; }
 
+// clang-format on
 } // namespace Codes

@@ -7,8 +7,7 @@ TThrottledPump::TThrottledPump(std::chrono::steady_clock::duration interval, std
                                std::uint32_t maxCallsPerRead)
     : interval_(interval), pump_(std::move(pump)), clock_(std::move(clock)), last_(clock_()), lastRead_(last_),
       maxCallsPerRead_(std::max<std::uint32_t>(1, maxCallsPerRead))
-{
-}
+{}
 
 void TThrottledPump::Tick()
 {
@@ -20,7 +19,8 @@ void TThrottledPump::Tick()
         const auto elapsed = now - lastRead_;
         const auto perCall = elapsed / calls_;
         const auto fit = perCall.count() > 0 ? target / perCall : std::chrono::steady_clock::rep(maxCallsPerRead_);
-        callsPerRead_ = static_cast<std::uint32_t>(std::clamp<std::chrono::steady_clock::rep>(fit, 1, maxCallsPerRead_));
+        callsPerRead_ =
+            static_cast<std::uint32_t>(std::clamp<std::chrono::steady_clock::rep>(fit, 1, maxCallsPerRead_));
     }
     calls_ = 0;
     lastRead_ = now;

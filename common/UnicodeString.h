@@ -41,8 +41,16 @@ public:
     const std::u16string& str() const { return s_; }
     std::u16string& str() { return s_; }
 
-    UnicodeString& operator+=(const UnicodeString& o) { s_ += o.s_; return *this; }
-    friend UnicodeString operator+(UnicodeString a, const UnicodeString& b) { a += b; return a; }
+    UnicodeString& operator+=(const UnicodeString& o)
+    {
+        s_ += o.s_;
+        return *this;
+    }
+    friend UnicodeString operator+(UnicodeString a, const UnicodeString& b)
+    {
+        a += b;
+        return a;
+    }
     friend bool operator==(const UnicodeString&, const UnicodeString&) = default;
     friend auto operator<=>(const UnicodeString& a, const UnicodeString& b) { return a.s_ <=> b.s_; }
 

@@ -17,10 +17,7 @@ namespace {
 
 using namespace tt;
 
-std::u16string Join(std::u16string_view a, std::u16string_view b)
-{
-    return std::u16string(a) + std::u16string(b);
-}
+std::u16string Join(std::u16string_view a, std::u16string_view b) { return std::u16string(a) + std::u16string(b); }
 
 bool HasAny(const UnicodeString& s, std::u16string_view units)
 {
@@ -32,10 +29,7 @@ std::uint64_t CountOf(const UnicodeString& s, char16_t unit)
     return static_cast<std::uint64_t>(std::count(s.str().begin(), s.str().end(), unit));
 }
 
-bool IsDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 void Require(bool ok, const char* what, const UnicodeString& in, const UnicodeString& out)
 {

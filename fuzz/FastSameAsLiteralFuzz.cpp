@@ -82,8 +82,7 @@ void SameScan(const UnicodeString& in, int variant)
     tt::SkippingFormatList skipping;
     const tt::ScanRun want = tt::RunScan(&literal::ColorStyleScan, reference, in, entries);
     Compare("the scan, every upkeep walked", in, want, tt::RunScan(&ColorStyleScan, walking, in, entries));
-    Compare("the scan, walks that move nothing skipped", in, want,
-            tt::RunScan(&ColorStyleScan, skipping, in, entries));
+    Compare("the scan, walks that move nothing skipped", in, want, tt::RunScan(&ColorStyleScan, skipping, in, entries));
 }
 
 struct Check {
@@ -135,8 +134,10 @@ const std::vector<Check>& Checks()
             if (std::strcmp(c.family, family) == 0)
                 some.push_back(std::move(c));
         if (some.empty()) {
-            std::fprintf(stderr, "TINTLINE_FUZZ_FAMILY=%s: no such family (pass2, pass3, trailing, strippers, "
-                                 "remover, scan, pass1, pad)\n", family);
+            std::fprintf(stderr,
+                         "TINTLINE_FUZZ_FAMILY=%s: no such family (pass2, pass3, trailing, strippers, "
+                         "remover, scan, pass1, pad)\n",
+                         family);
             std::exit(2);
         }
         return some;

@@ -5,9 +5,8 @@
 namespace fz {
 namespace {
 
-constexpr std::u16string_view Hot =
-    u"\x02\x03\x0F\x1D\x1E\x1F\x03\x03\x0E\x09\x0C\x04\x11\x16\x17"
-    u"0011223456789,,$-+a";
+constexpr std::u16string_view Hot = u"\x02\x03\x0F\x1D\x1E\x1F\x03\x03\x0E\x09\x0C\x04\x11\x16\x17"
+                                    u"0011223456789,,$-+a";
 
 constexpr std::u16string_view Wide =
     u"\xD800\xDBFF\xDC00\xDFFF\xD83D\xDE00\x0102\x010F\x0203\x2029\x00A0\xFF15\xFEFF\xFFFD\xFFFF";

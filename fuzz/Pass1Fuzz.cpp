@@ -1,6 +1,6 @@
 // Pass1 on any line.
-#include "ColorParser.h"
 #include "Checks.h"
+#include "ColorParser.h"
 #include "FuzzText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -1,6 +1,6 @@
 // Pass2 on any line, not only on what Pass1 leaves.
-#include "ColorParser.h"
 #include "Checks.h"
+#include "ColorParser.h"
 #include "FuzzText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -1,7 +1,7 @@
 // The style stripper on any line.
 #include "Application.h"
-#include "ColorParser.h"
 #include "Checks.h"
+#include "ColorParser.h"
 #include "FuzzText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

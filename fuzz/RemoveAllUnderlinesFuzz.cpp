@@ -1,8 +1,8 @@
 // RemoveAllUnderlines on any line.
 #include "Application.h"
-#include "ColorRemover.h"
-#include "Codes.h"
 #include "Checks.h"
+#include "Codes.h"
+#include "ColorRemover.h"
 #include "FuzzText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

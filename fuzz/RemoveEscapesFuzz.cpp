@@ -1,6 +1,6 @@
 // The code remover's RemoveEscapes on any line.
-#include "ColorRemover.h"
 #include "Checks.h"
+#include "ColorRemover.h"
 #include "FuzzText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -15,10 +15,7 @@ const UnicodeString reset(ctrlT);
 const UnicodeString zero("0");
 
 // The match loses all but its last character.
-RewriteRule KeepLast(const UnicodeString& pattern)
-{
-    return RewriteRule{pattern, 0, pattern.Length() - 1, {}, 0};
-}
+RewriteRule KeepLast(const UnicodeString& pattern) { return RewriteRule{pattern, 0, pattern.Length() - 1, {}, 0}; }
 
 // One loop per rule, each guarded by its own pattern.
 void AddSingleRuleLoops(std::vector<RuleLoop>& loops, const Rules& rules)
@@ -85,10 +82,7 @@ std::vector<RuleLoop> DropStyleBeforeResetLoops()
     return loops;
 }
 
-std::vector<RuleLoop> DropUnsupportedCodesLoops()
-{
-    return RuleLoop::StripEach({u'\x04', u'\x11', u'\x16', u'\x17'});
-}
+std::vector<RuleLoop> DropUnsupportedCodesLoops() { return RuleLoop::StripEach({u'\x04', u'\x11', u'\x16', u'\x17'}); }
 
 std::vector<FoldRow> BuildColorFoldTable()
 {
@@ -138,7 +132,8 @@ std::vector<RuleLoop> DropOverriddenColorsLoops()
 {
     return {
         RuleLoop::Of(Each(Codes::AdjacentColorCodes22(), 0, 3, {})),
-        RuleLoop::Of(Joined(Each(Codes::AdjacentColorCodes21(), 0, 3, {}), Each(Codes::AdjacentColorCodes12(), 0, 2, {}))),
+        RuleLoop::Of(
+            Joined(Each(Codes::AdjacentColorCodes21(), 0, 3, {}), Each(Codes::AdjacentColorCodes12(), 0, 2, {}))),
         RuleLoop::Of(Each(Codes::AdjacentColorCodes11(), 0, 2, {})),
     };
 }
@@ -152,6 +147,7 @@ std::vector<RuleLoop> PadColorNumbersLoops()
 
 std::array<std::vector<RuleLoop>, StageCount> StageLoops()
 {
+    // clang-format off
     return {
         DropColorBeforeResetLoops(),
         CollapseRepeatedCodesLoops(),
@@ -163,6 +159,7 @@ std::array<std::vector<RuleLoop>, StageCount> StageLoops()
         DropOverriddenColorsLoops(),
         PadColorNumbersLoops(),
     };
+    // clang-format on
 }
 
 // Each stage as a list of its own, and all nine as the one list Pass2 runs.
@@ -189,23 +186,19 @@ const Tables& TheTables()
 
 const char* Name(Stage stage)
 {
+    // clang-format off
     static constexpr const char* names[StageCount] = {
         "DropColorBeforeReset", "CollapseRepeatedCodes", "DropResetBeforeCode",
         "DropStyleBeforeReset", "DropUnsupportedCodes", "FoldColorNumbers",
         "StripBackColors", "DropOverriddenColors", "PadColorNumbers",
     };
+    // clang-format on
     return names[static_cast<int>(stage)];
 }
 
-const LoopList& Loops(Stage stage)
-{
-    return TheTables().stages[static_cast<std::size_t>(stage)];
-}
+const LoopList& Loops(Stage stage) { return TheTables().stages[static_cast<std::size_t>(stage)]; }
 
-const LoopList& AllLoops()
-{
-    return TheTables().all;
-}
+const LoopList& AllLoops() { return TheTables().all; }
 
 const std::vector<FoldRow>& ColorFoldTable()
 {

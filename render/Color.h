@@ -11,6 +11,6 @@ inline QColor ColorFromTColor(std::uint32_t c)
 
 inline std::uint32_t TColorFromColor(const QColor& c)
 {
-    return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
-           static_cast<std::uint32_t>(c.blue()) << 16;
+    return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8
+           | static_cast<std::uint32_t>(c.blue()) << 16;
 }

@@ -12,5 +12,6 @@ inline QString ToQString(const UnicodeString& s)
 
 inline UnicodeString FromQString(const QString& s)
 {
-    return UnicodeString(std::u16string(reinterpret_cast<const char16_t*>(s.constData()), static_cast<std::size_t>(s.size())));
+    return UnicodeString(
+        std::u16string(reinterpret_cast<const char16_t*>(s.constData()), static_cast<std::size_t>(s.size())));
 }

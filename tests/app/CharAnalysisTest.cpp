@@ -75,6 +75,7 @@ void CharAnalysisTest::keyDecode_data()
     QTest::addColumn<QString>("hex");
     QTest::addColumn<QString>("decimal");
     QTest::addColumn<QString>("binary");
+    // clang-format off
     QTest::newRow("empty") << QString() << "" << "" << "";
     QTest::newRow("A") << "A" << "0x41" << "65" << "01000001";
     QTest::newRow("last unit counts") << "ab" << "0x62" << "98" << "01100010";
@@ -85,6 +86,7 @@ void CharAnalysisTest::keyDecode_data()
     QTest::newRow("upper-case digits, lower-case x") << Q({u'\u00AB'}) << "0xAB" << "171" << "10101011";
     QTest::newRow("U+00FF") << Q({u'\u00FF'}) << "0xFF" << "255" << "11111111";
     QTest::newRow("lone surrogate") << Q({u'\xDBFF'}) << "0xFF" << "255" << "11111111";
+    // clang-format on
 }
 
 void CharAnalysisTest::keyDecode()
@@ -137,9 +139,11 @@ void CharAnalysisTest::listingLines_data()
     auto row = [](const char* tag, int position, char16_t unit, const char* number, const char* hex,
                   const char* decimal, const char* name) {
         const QString u(QChar{unit});
+        // clang-format off
         QTest::newRow(tag) << position << u
                            << QString("%1) Char: %2   Hex: %3   Decimal: %4    Escape Ctrl: %5")
                                   .arg(number, u, hex, decimal, name);
+        // clang-format on
     };
     row("A at 1", 1, u'A', "01", "0x41", "65", "unknown");
     row("colour at 2", 2, 0x03, "02", "0x03", "3", "x03");
@@ -171,9 +175,9 @@ void CharAnalysisTest::listingLineOfA()
     TForm1 form;
     form.IRCEdit->setText("A");
     form.Button2->click();
-    QCOMPARE(ListingSection(form, 1),
-             (QStringList{"Section Line Scanner: ", " ", "01) Char: A   Hex: 0x41   Decimal: 65    Escape Ctrl: unknown",
-                          " ", "Section RTF Parser: ", " "}));
+    QCOMPARE(ListingSection(form, 1), (QStringList{"Section Line Scanner: ", " ",
+                                                   "01) Char: A   Hex: 0x41   Decimal: 65    Escape Ctrl: unknown", " ",
+                                                   "Section RTF Parser: ", " "}));
 }
 
 void CharAnalysisTest::listingOneLinePerUnit_data()

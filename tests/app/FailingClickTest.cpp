@@ -110,7 +110,7 @@ void FailingClickTest::failureInThePreviewLeavesItUsable()
     failing.preview.show();
     bool thrown = false;
     try {
-        TRTFLine job(failing, UnicodeString(u"ab\x02" u"cd"));
+        TRTFLine job(failing, UnicodeString(u"ab\u0002cd"));
         job.DoSynchronize();
     } catch (const std::bad_alloc&) {
         thrown = true;

@@ -90,8 +90,6 @@ void ChooseFontFromMenu(TForm1& form)
     QTest::mouseClick(form.RTFPopup, Qt::LeftButton, {}, form.RTFPopup->actionGeometry(form.Font1).center());
 }
 
-
-
 // Family, style, size, underline, colour and writing system all changed.
 void ChangeEverything(QDialog& dialog)
 {
@@ -197,8 +195,7 @@ void FontCommandTest::confirmedCopiesChoiceButStyle()
         if (returnKey)
             QTest::keyClick(Child<QSpinBox>(dialog, "Size"), Qt::Key_Return);
         else
-            QTest::mouseClick(Child<QDialogButtonBox>(dialog, "Buttons")->button(QDialogButtonBox::Ok),
-                              Qt::LeftButton);
+            QTest::mouseClick(Child<QDialogButtonBox>(dialog, "Buttons")->button(QDialogButtonBox::Ok), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
     });
     ChooseFontFromMenu(form);

@@ -80,9 +80,9 @@ void InsertCommandsTest::colourCommands_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("digits");
-    const char* items[] = {"White1", "Black1",     "Blau1",     "Green1",     "Red1",  "Brown1",
-                           "Lila1",  "Orange1",    "Yellow1",   "Lightgreen1", "Cyan1", "LightCyan1",
-                           "LightBlue1", "Pink1",  "Grey1",     "LightGray1"};
+    const char* items[] = {"White1",     "Black1",  "Blau1",   "Green1",      "Red1",  "Brown1",
+                           "Lila1",      "Orange1", "Yellow1", "Lightgreen1", "Cyan1", "LightCyan1",
+                           "LightBlue1", "Pink1",   "Grey1",   "LightGray1"};
     for (int i = 0; i < 16; ++i)
         QTest::newRow(items[i]) << items[i] << QString("%1").arg(i, 2, 10, QChar('0'));
 }
@@ -107,10 +107,12 @@ void InsertCommandsTest::fieldWrittenWhole_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("writes");
+    // clang-format off
     QTest::newRow("style") << "ab" << "Bold1" << 1;
     QTest::newRow("No Color") << "ab" << "NoColor1" << 1;
     QTest::newRow("colour") << "ab" << "Green1" << 2;
     QTest::newRow("colour, empty field") << "" << "Green1" << 2;
+    // clang-format on
 }
 
 void InsertCommandsTest::fieldWrittenWhole()

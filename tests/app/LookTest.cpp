@@ -105,7 +105,8 @@ void LookTest::tickedBoxShowsATick()
     QStyleOptionButton option;
     option.initFrom(box);
     // Inside the indicator's frame.
-    const QRect inside = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).adjusted(2, 2, -2, -2);
+    const QRect inside =
+        box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).adjusted(2, 2, -2, -2);
     auto lightPixels = [&] {
         const QImage image = box->grab().toImage();
         int n = 0;

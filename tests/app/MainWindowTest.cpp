@@ -94,6 +94,7 @@ void MainWindowTest::components_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("bounds");
+    // clang-format off
     QTest::newRow("Label1") << "QLabel" << "Insert or edit an IRC coded Textline" << QRect(15, 3, 172, 13);
     QTest::newRow("Label2") << "QLabel" << "RichText" << QRect(16, 50, 42, 13);
     QTest::newRow("Label3") << "QLabel" << "InfoText" << QRect(16, 135, 42, 13);
@@ -103,6 +104,7 @@ void MainWindowTest::components_data()
     QTest::newRow("TestRTF") << "TRichEdit" << "" << QRect(16, 69, 559, 61);
     QTest::newRow("Button2") << "QPushButton" << "Line" << QRect(500, 364, 75, 25);
     QTest::newRow("ToggleCheck") << "QCheckBox" << "AutoColor Background" << QRect(16, 372, 137, 17);
+    // clang-format on
 }
 
 void MainWindowTest::components()
@@ -244,8 +246,10 @@ void MainWindowTest::spaceOnButtonKeepsFocus_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("memoFirstLine");
+    // clang-format off
     QTest::newRow("Char") << "Button1" << "Char is: unknown";
     QTest::newRow("Line") << "Button2" << "Section Line Scanner: ";
+    // clang-format on
 }
 
 void MainWindowTest::spaceOnButtonKeepsFocus()
@@ -294,6 +298,7 @@ void MainWindowTest::menus_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("captions");
+    // clang-format off
     QTest::newRow("RTFPopup") << "RTFPopup"
                               << QStringList{"LightBackground1", "DarkBackground1", "Font1", "N3", "Info1"}
                               << QStringList{"Light Background", "Dark Background", "Font", "-", "Info"};
@@ -309,6 +314,7 @@ void MainWindowTest::menus_data()
                                               "07 Orange",    "08 Yellow",      "09 Light Green", "10 Cyan",
                                               "11 Light Cyan", "12 Light Blue", "13 Pink",       "14 Gray",
                                               "15 Light Gray", "-",             "No Color",      "No Style"};
+    // clang-format on
 }
 
 void MainWindowTest::menus()

@@ -125,8 +125,8 @@ void PreviewStepsTest::applyLoopLetsEventsThrough()
     QFETCH(int, entries);
     QFETCH(int, pumps);
     // Runs of every kind over a 64-unit line.
-    const QStringList names{"bold", "clRed", "clUnderline", "clWhite", "clItalic", "clNoStyle", "clBlue",
-                            "clStrikeout", "clTerminate", "clGrey", "clNoColor"};
+    const QStringList names{"bold",   "clRed",       "clUnderline", "clWhite", "clItalic", "clNoStyle",
+                            "clBlue", "clStrikeout", "clTerminate", "clGrey",  "clNoColor"};
     QStringList list;
     for (int i = 0; i < entries; ++i)
         list << QString("%1 %2 %3")

@@ -19,7 +19,13 @@ struct Walk {
 
 TThrottledPump Make(Walk& w, std::uint32_t maxCallsPerRead)
 {
-    return TThrottledPump(milliseconds(5), [&w] { ++w.pumps; }, [&w] { ++w.reads; return w.now; }, maxCallsPerRead);
+    return TThrottledPump(
+        milliseconds(5), [&w] { ++w.pumps; },
+        [&w] {
+            ++w.reads;
+            return w.now;
+        },
+        maxCallsPerRead);
 }
 
 } // namespace
@@ -92,8 +98,17 @@ private slots:
     void eventsTimeIsNoCallsTime()
     {
         Walk w;
-        TThrottledPump pump(milliseconds(5), [&w] { w.now += milliseconds(50); ++w.pumps; },
-                            [&w] { ++w.reads; return w.now; }, 256);
+        TThrottledPump pump(
+            milliseconds(5),
+            [&w] {
+                w.now += milliseconds(50);
+                ++w.pumps;
+            },
+            [&w] {
+                ++w.reads;
+                return w.now;
+            },
+            256);
         for (int i = 0; i < 1000000; ++i) {
             w.now += nanoseconds(10);
             pump();

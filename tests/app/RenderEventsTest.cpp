@@ -13,21 +13,21 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QWheelEvent>
 
 #include <sys/resource.h>
 
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
-#include <optional>
 #include <vector>
 
 using namespace at;
@@ -202,8 +202,8 @@ private:
 // field's commands never do, as the render has its own copy of the line.
 bool ShowsInThisLine(Command command, TWindowStep step)
 {
-    const bool setting = command == Command::Light || command == Command::Dark || command == Command::AutoColor ||
-                         command == Command::Font;
+    const bool setting = command == Command::Light || command == Command::Dark || command == Command::AutoColor
+                         || command == Command::Font;
     return setting && (step == TWindowStep::Listing || step == TWindowStep::Log);
 }
 
@@ -290,13 +290,18 @@ void RenderEventsTest::commandAtAPump_data()
     QTest::addColumn<Command>("command");
     QTest::addColumn<TWindowStep>("step");
     const std::pair<Command, const char*> commands[] = {
-        {Command::Light, "Light Background"}, {Command::Dark, "Dark Background"}, {Command::AutoColor, "AutoColor"},
-        {Command::Font, "Font"},   {Command::Bold, "Bold"},   {Command::Orange, "07 Orange"},
-        {Command::Typing, "typing in the edit field"},       {Command::Info, "Info"},
+        {Command::Light, "Light Background"},
+        {Command::Dark, "Dark Background"},
+        {Command::AutoColor, "AutoColor"},
+        {Command::Font, "Font"},
+        {Command::Bold, "Bold"},
+        {Command::Orange, "07 Orange"},
+        {Command::Typing, "typing in the edit field"},
+        {Command::Info, "Info"},
     };
     const std::pair<TWindowStep, const char*> steps[] = {
-        {TWindowStep::Listing, "listing"},         {TWindowStep::Log, "log"},
-        {TWindowStep::ApplyLoop, "apply loop"},    {TWindowStep::AfterLayout, "after the layout"},
+        {TWindowStep::Listing, "listing"},           {TWindowStep::Log, "log"},
+        {TWindowStep::ApplyLoop, "apply loop"},      {TWindowStep::AfterLayout, "after the layout"},
         {TWindowStep::MemoCatchUp, "memo catch-up"},
     };
     for (const auto& [command, commandName] : commands)
@@ -399,8 +404,8 @@ void RenderEventsTest::wheelMovesTheMemoDuringARender()
         const TPumpHookGuard hook([&] {
             if (pumps++ % 200 != 0 || memo.document()->blockCount() < 100)
                 return;
-            QWheelEvent wheel(QPointF(50, 50), memo.viewport()->mapToGlobal(QPointF(50, 50)), QPoint(),
-                              QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QWheelEvent wheel(QPointF(50, 50), memo.viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(memo.viewport(), &wheel);
             ++turns;
             lastValue = memo.verticalScrollBar()->value();

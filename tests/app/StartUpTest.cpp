@@ -1,12 +1,12 @@
 // Start-up: names and icon, the visual style (and its absence), the look
 // of the styled window, the failure handlers and the message pump.
+#include "StartUp.h"
 #include "AppTestSupport.h"
 #include "Application.h"
 #include "ErrorBox.h"
 #include "Exception.h"
 #include "Pump.h"
 #include "RichEdit.h"
-#include "StartUp.h"
 #include "StyleManager.h"
 
 #include <QAction>
@@ -139,7 +139,8 @@ void StartUpTest::pumpThrottles()
     using namespace std::chrono;
     steady_clock::time_point now{};
     int pumps = 0;
-    TThrottledPump pump(milliseconds(5), [&] { ++pumps; }, [&] { return now; });
+    TThrottledPump pump(
+        milliseconds(5), [&] { ++pumps; }, [&] { return now; });
     const int at_ms[] = {0, 4, 5, 6, 9, 11, 11, 30};
     const int expected[] = {0, 0, 1, 1, 1, 2, 2, 3};
     for (int i = 0; i < 8; ++i) {

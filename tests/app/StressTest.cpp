@@ -6,12 +6,12 @@
 #include "RenderTestSupport.h"
 
 #include <QLineEdit>
+#include <QPair>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
-#include <QPair>
-#include <QTextDocument>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <random>
@@ -29,9 +29,9 @@ private slots:
 void StressTest::oddLinesKeepEveryCharacter()
 {
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
-    const QString line = Q({"a", u'\r', u'\x02', "b", u'\n', u'\x03', "04c", u'\u2028', "d", u'\x1F', u'\0', "e",
-                            u'\xD800', "f"}) +
-                         emoji + Q({u'\x02', "g", u'\u2029', "h"});
+    const QString line =
+        Q({"a", u'\r', u'\x02', "b", u'\n', u'\x03', "04c", u'\u2028', "d", u'\x1F', u'\0', "e", u'\xD800', "f"})
+        + emoji + Q({u'\x02', "g", u'\u2029', "h"});
     TForm1 form;
     form.IRCEdit->setText(line);
     QCOMPARE(form.IRCEdit->text(), line);
@@ -47,8 +47,8 @@ void StressTest::oddLinesKeepEveryCharacter()
 
     // The preview holds every character of the cleaned line as one line;
     // breaks inside it are kept as line separators.
-    const QString cleaned = Q({"a", u'\u2028', "b", u'\u2028', "c", u'\u2028', "d", u'\0', "e", u'\xD800', "f"}) +
-                            emoji + Q({"g", u'\u2028', "h"});
+    const QString cleaned = Q({"a", u'\u2028', "b", u'\u2028', "c", u'\u2028', "d", u'\0', "e", u'\xD800', "f"}) + emoji
+                            + Q({"g", u'\u2028', "h"});
     QCOMPARE(form.TestRTF->LinesCount(), 1);
     QCOMPARE(rt::StoredText(*form.TestRTF), cleaned);
 
@@ -67,9 +67,8 @@ enum class Phase { Listing, PassesAndScan, Log, Formatting };
 QString PhaseNames(const QSet<Phase>& phases)
 {
     QStringList names;
-    for (auto [phase, name] :
-         {std::pair{Phase::Listing, "listing"}, std::pair{Phase::PassesAndScan, "passes and scan"},
-          std::pair{Phase::Log, "log"}, std::pair{Phase::Formatting, "formatting"}})
+    for (auto [phase, name] : {std::pair{Phase::Listing, "listing"}, std::pair{Phase::PassesAndScan, "passes and scan"},
+                               std::pair{Phase::Log, "log"}, std::pair{Phase::Formatting, "formatting"}})
         if (phases.contains(phase))
             names << name;
     return names.join(", ");
@@ -81,7 +80,7 @@ void StressTest::megabyteLineKeepsTheWindowAlive()
 {
     // A pasted megabyte of coded chat.
     std::mt19937 rng(1);
-    const std::u16string alphabet = u"\x02\x03\x03\x0F\x1D\x1E\x1F\x04\x0C\x16" u"0123456789,,, abcdefgh";
+    const std::u16string alphabet = u"\x02\x03\x03\x0F\x1D\x1E\x1F\x04\x0C\u00160123456789,,, abcdefgh";
     QString line;
     line.reserve(1 << 20);
     while (line.size() < (1 << 20))

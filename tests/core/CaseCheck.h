@@ -7,8 +7,8 @@
 #include "TextCase.h"
 #include "TextFilters.h"
 
-#include <initializer_list>
 #include <gtest/gtest.h>
+#include <initializer_list>
 
 namespace tt {
 

@@ -1,5 +1,5 @@
-#include "ColorParser.h"
 #include "CaseCheck.h"
+#include "ColorParser.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -10,7 +10,11 @@ using namespace tt;
 
 TEST(Codes, TablesHoldTheirRowsFirstNumberFastest)
 {
-    struct Case { const std::vector<UnicodeString>& table; std::size_t size; UnicodeString first, second, last; };
+    struct Case {
+        const std::vector<UnicodeString>& table;
+        std::size_t size;
+        UnicodeString first, second, last;
+    };
     const Case cases[] = {
         {Codes::ColorCodes1(), 10, T({C, "0"}), T({C, "1"}), T({C, "9"})},
         {Codes::ColorCodes2(), 16, T({C, "00"}), T({C, "01"}), T({C, "15"})},

@@ -4,8 +4,8 @@
 #include "Outcome.h"
 #include "TestText.h"
 
-#include <vector>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tt {
 
@@ -18,8 +18,7 @@ inline void ExpectSame(const TextStep& fast, const TextStep& literal, const std:
         const Outcome b = RunCounted(literal, input);
         if (a == b)
             continue;
-        ADD_FAILURE() << "input " << Printable(input) << "\n  fast    " << Describe(a) << "\n  literal "
-                      << Describe(b);
+        ADD_FAILURE() << "input " << Printable(input) << "\n  fast    " << Describe(a) << "\n  literal " << Describe(b);
         if (++failures == 5)
             return;
     }

@@ -7,6 +7,8 @@
 
 namespace {
 
+// The header's example, laid out as the header shows it.
+// clang-format off
 TEST(LoopList, TheHeadersExample)
 {
     auto loops = RuleLoop::StripEach({u'\x02', u'\x1F'});
@@ -18,11 +20,12 @@ TEST(LoopList, TheHeadersExample)
     list.RunLiteral(text);
     EXPECT_EQ(text, UnicodeString(u"a\x03" "04" "b"));
 }
+// clang-format on
 
 // A code stands for the literal of its one unit; every item gets its loop.
 TEST(RuleLoop, StripBuildersTakeCodesAsOneUnitLiterals)
 {
-    const std::vector<UnicodeString> literals{UnicodeString(u'\x1F'), UnicodeString(u"\x03" "04"),
+    const std::vector<UnicodeString> literals{UnicodeString(u'\x1F'), UnicodeString(u"\u000304"),
                                               UnicodeString(u'\x1F')};
     const std::vector<RuleLoop> each = RuleLoop::StripEach(literals);
     ASSERT_EQ(each.size(), literals.size());
@@ -48,10 +51,10 @@ TEST(RuleLoop, StripBuildersTakeCodesAsOneUnitLiterals)
 
 TEST(LoopList, EveryEngineGivesTheSameTextAndPumps)
 {
-    const LoopList list({RuleLoop::Strip(u"\x02"), RuleLoop::Collapse(u"\x03" "04" u"\x03" "04")});
+    const LoopList list({RuleLoop::Strip(u"\x02"), RuleLoop::Collapse(u"\u000304\u000304")});
     UnicodeString line;
     for (int i = 0; i < 40; ++i)
-        line += UnicodeString(u"\x02" "ab" u"\x03" "04" u"\x03" "04" u"\x03" "04");
+        line += UnicodeString(u"\u0002ab\u000304\u000304\u000304");
     struct Run {
         const char* name;
         void (*run)(const LoopList&, UnicodeString&);

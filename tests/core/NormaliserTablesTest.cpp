@@ -17,7 +17,11 @@ TEST(NormaliserTables, HoldTheirLoopsAndRules)
     EXPECT_EQ(all.inserting, 350);
     EXPECT_EQ(all.both, 342);
 
-    struct Row { Stage stage; const char* name; int loops, rules; };
+    struct Row {
+        Stage stage;
+        const char* name;
+        int loops, rules;
+    };
     const Row rows[] = {
         {Stage::DropColorBeforeReset, "DropColorBeforeReset", 17, 17},
         {Stage::CollapseRepeatedCodes, "CollapseRepeatedCodes", 12, 12},
@@ -71,7 +75,8 @@ void CheckShape(const RewriteRule& r, bool shortens)
     if (r.Inserts()) {
         const auto& indexes = Codes::Numbers2();
         EXPECT_EQ(r.insOffset, 1);
-        EXPECT_TRUE(r.insText == UnicodeString("0") || std::find(indexes.begin(), indexes.end(), r.insText) != indexes.end());
+        EXPECT_TRUE(r.insText == UnicodeString("0")
+                    || std::find(indexes.begin(), indexes.end(), r.insText) != indexes.end());
         if (r.Deletes()) {
             EXPECT_LE(r.insOffset, r.delOffset);
         }
@@ -111,7 +116,11 @@ TEST(NormaliserTables, FoldTableByTargetThenSource)
     for (int s = 16; s <= 99; ++s)
         EXPECT_EQ(seen[static_cast<std::size_t>(s)], 1) << s;
 
-    struct Loop { std::size_t n; std::vector<int> sources; };
+    struct Loop {
+        std::size_t n;
+        std::vector<int> sources;
+    };
+    // clang-format off
     const Loop loops[] = {
         {0, {16, 32, 48, 64, 80, 96, 99}},
         {1, {17, 33, 49, 65, 81, 97}},
@@ -120,6 +129,7 @@ TEST(NormaliserTables, FoldTableByTargetThenSource)
         {10, {26, 42, 58, 74, 90}},
         {15, {31, 47, 63, 79, 95}},
     };
+    // clang-format on
     const auto& fold = Normaliser::Loops(Stage::FoldColorNumbers);
     for (const auto& l : loops) {
         const auto& rules = fold[l.n].rules;
@@ -135,7 +145,14 @@ TEST(NormaliserTables, FoldTableByTargetThenSource)
 
 TEST(NormaliserTables, RulesStandWhereTheirNumbersSay)
 {
-    struct Row { Stage stage; std::size_t loop; int rule; UnicodeString pattern; int delOffset, delCount; const char* ins; };
+    struct Row {
+        Stage stage;
+        std::size_t loop;
+        int rule;
+        UnicodeString pattern;
+        int delOffset, delCount;
+        const char* ins;
+    };
     const Row rows[] = {
         {Stage::DropColorBeforeReset, 0, 1, T({C, R}), 0, 1, ""},
         {Stage::DropColorBeforeReset, 6, 1, T({C, "05", R}), 0, 3, ""},
@@ -168,7 +185,8 @@ TEST(NormaliserTables, RulesStandWhereTheirNumbersSay)
         {Stage::PadColorNumbers, 0, 8, T({C, "9"}), 0, 0, "0"},
     };
     for (const auto& row : rows) {
-        const RewriteRule& r = Normaliser::Loops(row.stage).at(row.loop).rules.at(static_cast<std::size_t>(row.rule - 1));
+        const RewriteRule& r =
+            Normaliser::Loops(row.stage).at(row.loop).rules.at(static_cast<std::size_t>(row.rule - 1));
         EXPECT_EQ(r.pattern, row.pattern) << Normaliser::Name(row.stage) << " rule " << row.rule;
         EXPECT_EQ(r.delOffset, row.delOffset) << Printable(row.pattern);
         EXPECT_EQ(r.delCount, row.delCount) << Printable(row.pattern);

@@ -1,5 +1,5 @@
-#include "ColorParser.h"
 #include "CaseCheck.h"
+#include "ColorParser.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,9 +61,9 @@ TEST(Pass3, OneDigitCodes)
 TEST(Pass3, AnyTextOnlyLosesCodeCopies)
 {
     std::mt19937 rng(31);
-    const std::u16string alphabet = u"\x03\x03\x03\x03" u"0011223456789,\x02 a" + SurrogateAlphabet;
+    const std::u16string alphabet = u"\x03\x03\x03\u00030011223456789,\x02 a" + SurrogateAlphabet;
     for (int i = 0; i < 3000; ++i) {
-        const UnicodeString line = RandomLine(rng, i % 2 ? alphabet : u"\x03\x03" u"0011" u"45", 60);
+        const UnicodeString line = RandomLine(rng, i % 2 ? alphabet : u"\x03\u0003001145", 60);
         const UnicodeString out = TColorParser::PrepareLine_(line);
         ASSERT_TRUE(IsSubsequence(out, line)) << Printable(line);
         // A one-digit deletion can only rejoin its own code, which its loop then takes.
@@ -76,7 +76,7 @@ TEST(Pass3, LongLines)
 {
     std::u16string run;
     for (int i = 0; i < 20000; ++i)
-        run += u"\x03" u"07";
+        run += u"\u000307";
     EXPECT_EQ(TColorParser::PrepareLine_(UnicodeString(run + u"x")), T({C, "07", "x"}));
     std::mt19937 rng(5);
     const UnicodeString line = RandomLine(rng, SurrogateAlphabet, 50000);

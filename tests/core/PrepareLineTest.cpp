@@ -1,5 +1,5 @@
-#include "ColorParser.h"
 #include "CaseCheck.h"
+#include "ColorParser.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -109,7 +109,7 @@ TEST(PrepareLine, AnyTextGivesAResult)
     }
     std::u16string big;
     for (int i = 0; i < 100000; ++i)
-        big.push_back(u"\x03" u"4,12ab\x02\x0C,\xD800"[i % 10]);
+        big.push_back(u"\u00034,12ab\x02\x0C,\xD800"[i % 10]);
     const UnicodeString out = TColorParser::PrepareLine(UnicodeString(big));
     EXPECT_LT(out.Length(), 100000);
     EXPECT_EQ(out.Pos(UnicodeString(FF)), 0);

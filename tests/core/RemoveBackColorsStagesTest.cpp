@@ -12,6 +12,7 @@ const TextStep CleanUp = Stages(Stage::DropColorBeforeReset, Stage::DropUnsuppor
 
 TEST(NormaliserCleanUp, ResetsRepeatsAndUnsupportedCodes)
 {
+    // clang-format off
     CheckCases(CleanUp, {
         {T({}), T({}), 44},
         {T({"Hi there"}), T({"Hi there"}), 44},
@@ -72,10 +73,12 @@ TEST(NormaliserCleanUp, ResetsRepeatsAndUnsupportedCodes)
         // Every loop edits once.
         {T({B, B, "Hi ", C, "05", C, R, R, U, "there", I, R, 0x17, "!"}), T({B, "Hi ", U, "there", R, "!"}), 44},
     });
+    // clang-format on
 }
 
 TEST(NormaliserFold, TwoDigitNumbersFoldIntoColourIndexes)
 {
+    // clang-format off
     CheckCases(OneStage(Stage::FoldColorNumbers), {
         {T({}), T({}), 16},
         {T({C, "16Hi"}), T({C, "00Hi"}), 16},
@@ -96,6 +99,7 @@ TEST(NormaliserFold, TwoDigitNumbersFoldIntoColourIndexes)
         {T({C, "17", C, "33"}), T({C, "01", C, "01"}), 16},
         {T({C, "16a", C, "32b", C, "16c", C, "16"}), T({C, "00a", C, "00b", C, "00c", C, "00"}), 18},
     });
+    // clang-format on
 }
 
 TEST(NormaliserFold, EveryTwoDigitNumber)
@@ -104,12 +108,14 @@ TEST(NormaliserFold, EveryTwoDigitNumber)
         const UnicodeString digits = UnicodeString(n / 10) + UnicodeString(n % 10);
         const int folded = n < 16 ? n : n == 99 ? 0 : n % 16;
         const UnicodeString index = UnicodeString(folded / 10) + UnicodeString(folded % 10);
-        CheckCases(OneStage(Stage::FoldColorNumbers), {{UnicodeString(C) + digits + "x", UnicodeString(C) + index + "x", 16}});
+        CheckCases(OneStage(Stage::FoldColorNumbers),
+                   {{UnicodeString(C) + digits + "x", UnicodeString(C) + index + "x", 16}});
     }
 }
 
 TEST(NormaliserStrip, TwoDigitPairs)
 {
+    // clang-format off
     CheckCases(OneLoop(Stage::StripBackColors, 0), {
         {T({}), T({}), 1},
         {T({C, "04,12Hi"}), T({C, "04Hi"}), 1},
@@ -135,10 +141,12 @@ TEST(NormaliserStrip, TwoDigitPairs)
         {T({C, "12,34x"}), T({C, "12,34x"}), 1},
         {T({C, "00,99X"}), T({C, "00,99X"}), 1},
     });
+    // clang-format on
 }
 
 TEST(NormaliserStrip, MixedAndOneDigitPairs)
 {
+    // clang-format off
     CheckCases(OneStage(Stage::StripBackColors), {
         {T({}), T({}), 3},
         {T({C, "4,12Hi"}), T({C, "04Hi"}), 3},
@@ -181,10 +189,12 @@ TEST(NormaliserStrip, MixedAndOneDigitPairs)
         {T({C, "6,00,3x"}), T({C, "06x"}), 3},
         {T({C, "2,005"}), T({C, "25"}), 3},
     });
+    // clang-format on
 }
 
 TEST(NormaliserOverride, TwoDigitPairs)
 {
+    // clang-format off
     CheckCases(OneLoop(Stage::DropOverriddenColors, 0), {
         {T({}), T({}), 1},
         {T({C, "04", C, "12Hi"}), T({C, "12Hi"}), 1},
@@ -210,10 +220,12 @@ TEST(NormaliserOverride, TwoDigitPairs)
         {T({C, C, "05"}), T({C, C, "05"}), 1},
         {T({C, "16", C, "05"}), T({C, "16", C, "05"}), 1},
     });
+    // clang-format on
 }
 
 TEST(NormaliserOverride, MixedAndOneDigitPairs)
 {
+    // clang-format off
     CheckCases(OneStage(Stage::DropOverriddenColors), {
         {T({}), T({}), 3},
         {T({C, "04", C, "5Hi"}), T({C, "5Hi"}), 3},
@@ -246,10 +258,12 @@ TEST(NormaliserOverride, MixedAndOneDigitPairs)
         {T({C, "4a", C, "5"}), T({C, "4a", C, "5"}), 3},
         {T({C, "4", B, C, "5"}), T({C, "4", B, C, "5"}), 3},
     });
+    // clang-format on
 }
 
 TEST(NormaliserPad, LoopAndPadScan)
 {
+    // clang-format off
     CheckCases(OneStage(Stage::PadColorNumbers), {
         {T({}), T({}), 1},
         {T({C}), T({C}), 2},
@@ -279,14 +293,17 @@ TEST(NormaliserPad, LoopAndPadScan)
         {T({C, "0", 0xFF15}), T({C, "00", 0xFF15}), 1 + 4},
         {T({C, "1", 0xFF15}), T({C, "01", 0xFF15}), 1 + 4},
     });
+    // clang-format on
     for (char d = '0'; d <= '9'; ++d) {
         const char next[] = {d, 0};
         const UnicodeString zero = T({C, "0", next});
         const UnicodeString one = T({C, "1", next});
+        // clang-format off
         CheckCases(OneStage(Stage::PadColorNumbers), {
             {zero, zero, 4},
             {one, d <= '5' ? one : T({C, "01", next}), d <= '5' ? 4 : 5},
         });
+        // clang-format on
     }
 }
 
@@ -312,7 +329,7 @@ UnicodeString PaddedByRule(const UnicodeString& in)
 TEST(NormaliserPad, SameAsTheOneRule)
 {
     std::mt19937 rng(11);
-    const std::u16string alphabet = u"\x03\x03\x03\x02" u"0123456789011,x";
+    const std::u16string alphabet = u"\x03\x03\x03\u00020123456789011,x";
     for (int i = 0; i < 3000; ++i) {
         const UnicodeString line = RandomLine(rng, alphabet, 30);
         UnicodeString text = line;

@@ -9,6 +9,7 @@ using namespace tt;
 
 TEST(RemoveBackColors, WholePass)
 {
+    // clang-format off
     CheckCases(WholePass(), {
         {T({}), T({}), 67},
         {T({"Hello world"}), T({"Hello world"}), 67 + 11},
@@ -46,6 +47,7 @@ TEST(RemoveBackColors, WholePass)
         // Lone surrogates are plain text.
         {T({0xD800, C, "4", 0xDFFF}), T({0xD800, C, "04", 0xDFFF}), 67 + 5},
     });
+    // clang-format on
 }
 
 TEST(RemoveBackColors, KeepsTheCallersText)
@@ -83,9 +85,9 @@ TEST(RemoveBackColors, EveryResultIsNormalised)
 {
     std::mt19937 rng(2024);
     const std::u16string alphabets[] = {
-        u"\x02\x03\x0F\x1D\x1E\x1F\x04\x11\x16\x17" u"0123456789,",
-        u"\x03\x03\x03\x03\x02\x0F\x1F\x04\x11\x16\x17" u"01234567890112,,",
-        u"\x03\x03\x03\x0F\x1D\x1E" u"0011223456789,,,,a",
+        u"\x02\x03\x0F\x1D\x1E\x1F\x04\x11\x16\u00170123456789,",
+        u"\x03\x03\x03\x03\x02\x0F\x1F\x04\x11\x16\u001701234567890112,,",
+        u"\x03\x03\x03\x0F\x1D\u001E0011223456789,,,,a",
     };
     int lines = 0;
     for (const auto& alphabet : alphabets) {
@@ -101,8 +103,8 @@ TEST(RemoveBackColors, EveryResultIsNormalised)
 // Long lines: mostly text, with colour and style codes here and there.
 UnicodeString LongLine(std::mt19937& rng, int length)
 {
-    static const char* const codes[] = {"\x03" "04", "\x03" "12", "\x02", "\x1F", "\x1D", "\x0F", "\x03",
-                                        "\x03" "4,12", "\x03" "42", "\x03" "1", "\x04", "\x03" "04\x03" "05"};
+    static const char* const codes[] = {"\u000304", "\u000312",   "\x02",     "\x1F",    "\x1D", "\x0F",
+                                        "\x03",     "\u00034,12", "\u000342", "\u00031", "\x04", "\u000304\u000305"};
     std::uniform_int_distribution<int> gap(20, 80);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(codes) - 1);
     std::uniform_int_distribution<int> letter(0, 26);

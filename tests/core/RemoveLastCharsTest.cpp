@@ -1,5 +1,5 @@
-#include "ColorParser.h"
 #include "CaseCheck.h"
+#include "ColorParser.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,7 +48,8 @@ TEST(RemoveLastChars, RemovesExactlyTheLongestEndingOfItsCodes)
     std::mt19937 rng(11);
     const std::u16string tail = EndCodes + u"\x0E\x04a";
     for (int i = 0; i < 5000; ++i) {
-        const UnicodeString line = RandomLine(rng, SurrogateAlphabet, 30) + RandomLine(rng, i % 2 ? EndCodes : tail, 20);
+        const UnicodeString line =
+            RandomLine(rng, SurrogateAlphabet, 30) + RandomLine(rng, i % 2 ? EndCodes : tail, 20);
         ASSERT_EQ(TColorParser::RemoveLastChars(line), WithoutEnding(line, EndCodes)) << Printable(line);
     }
 }

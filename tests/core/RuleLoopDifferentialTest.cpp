@@ -3,14 +3,14 @@
 #include "Application.h"
 #include "ColorRemover.h"
 #include "NormaliserTables.h"
-#include "RuleLoop.h"
 #include "Outcome.h"
+#include "RuleLoop.h"
 #include "StripLoops.h"
 #include "TestText.h"
 
 #include <functional>
-#include <sstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -29,8 +29,7 @@ public:
               if (also_)
                   also_();
           })
-    {
-    }
+    {}
 
 private:
     std::uint64_t limit_;
@@ -48,8 +47,8 @@ struct Observed {
 
 using Engine = std::function<void(UnicodeString&, const LoopList&)>;
 
-Observed Observe(const UnicodeString& input, const LoopList& loops, const Engine& engine,
-                 std::uint64_t limit, std::function<void()> also = {})
+Observed Observe(const UnicodeString& input, const LoopList& loops, const Engine& engine, std::uint64_t limit,
+                 std::function<void()> also = {})
 {
     Observed o;
     PumpLimiter limiter(limit, std::move(also));
@@ -96,10 +95,10 @@ const Engine Default = [](UnicodeString& t, const LoopList& loops) { loops.Run(t
     const Observed got = Observe(input, loops, engine, limit);
     if (got == want)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "input \"" << Printable(input) << "\"\n"
-           << Describe(loops.Loops()) << "literal " << Describe(want.outcome) << (want.stopped ? " (stopped)" : "")
-           << "\nfast    " << Describe(got.outcome) << (got.stopped ? " (stopped)" : "");
+    return ::testing::AssertionFailure() << "input \"" << Printable(input) << "\"\n"
+                                         << Describe(loops.Loops()) << "literal " << Describe(want.outcome)
+                                         << (want.stopped ? " (stopped)" : "") << "\nfast    " << Describe(got.outcome)
+                                         << (got.stopped ? " (stopped)" : "");
 }
 
 // --- Random tables ---
@@ -111,14 +110,17 @@ public:
     int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
     bool Chance(int percent) { return Int(1, 100) <= percent; }
     template <class T>
-    const T& Pick(const std::vector<T>& v) { return v[static_cast<std::size_t>(Int(0, static_cast<int>(v.size()) - 1))]; }
+    const T& Pick(const std::vector<T>& v)
+    {
+        return v[static_cast<std::size_t>(Int(0, static_cast<int>(v.size()) - 1))];
+    }
 
     // A few units that patterns and texts are made of, so that they meet often.
     std::u16string Alphabet()
     {
         static const std::vector<std::u16string> pools = {
-            u"\x03" u"01,", u"\x03" u"0123456789,", u"\x02\x03\x0F", u"\x02\x03\x0F\x1D\x1E\x1F", u"ab", u"a",
-            u"\x03" u"1,\x0F\x02", u"\x0C\x03" u"5",
+            u"\u000301,", u"\u00030123456789,", u"\x02\x03\x0F", u"\x02\x03\x0F\x1D\x1E\x1F", u"ab",
+            u"a",         u"\u00031,\x0F\x02",  u"\x0C\u00035",
         };
         std::u16string a = Pick(pools);
         if (Chance(20))
@@ -180,12 +182,14 @@ public:
     void Spoil(RuleLoop& loop, const std::u16string& alphabet)
     {
         RewriteRule& r = loop.rules[static_cast<std::size_t>(Int(0, static_cast<int>(loop.rules.size()) - 1))];
+        // clang-format off
         switch (Int(0, 3)) {
         case 0: r.pattern += Pattern(alphabet, 3) + Pattern(alphabet, 6); break; // too long to index
         case 1: r.pattern += UnicodeString(std::u16string(1, u'\x80')); break;
         case 2: r.delOffset = -1; r.delCount = std::max(r.delCount, 1); break;
         default: r.insText = UnicodeString("0"); r.insOffset = -2; break;
         }
+        // clang-format on
     }
 
     RuleLoop Loop(const std::u16string& alphabet)
@@ -370,7 +374,8 @@ std::vector<LoopList> PassLikeLists()
     pairs.push_back(BackgroundStrip(Codes::ColorPairCodes11()));
 
     std::vector<RuleLoop> adjacent;
-    for (const auto* t : {&Codes::AdjacentColorCodes22(), &Codes::AdjacentColorCodes21(), &Codes::AdjacentColorCodes11()})
+    for (const auto* t :
+         {&Codes::AdjacentColorCodes22(), &Codes::AdjacentColorCodes21(), &Codes::AdjacentColorCodes11()})
         adjacent.push_back(FirstOfTwo(*t));
 
     std::vector<RuleLoop> singles;
@@ -410,7 +415,7 @@ TEST(RuleLoopDifferential, LoopsOfThePasses)
             EXPECT_TRUE(list.RunsFast(k)) << Describe({list[k]});
 
     Maker m(5150);
-    const std::u16string chat = u"\x03\x03\x03\x03" u"0123456789012,,\x02\x0F\x1D\x1E\x1F\x0C ab";
+    const std::u16string chat = u"\x03\x03\x03\u00030123456789012,,\x02\x0F\x1D\x1E\x1F\x0C ab";
     for (int n = 0; n < 600; ++n) {
         const auto& list = lists[static_cast<std::size_t>(n) % lists.size()];
         const UnicodeString text = m.Text(chat, 2500);
@@ -421,11 +426,13 @@ TEST(RuleLoopDifferential, LoopsOfThePasses)
 // The loop lists the operations really run.
 std::vector<const LoopList*> OperationLists()
 {
+    // clang-format off
     return {&Normaliser::AllLoops(),          &StripLoops::Pass3(),
             &StripLoops::TrailingCodes(),     &StripLoops::RemStyles(),
             &StripLoops::RemEscapes(),        &RemoverLoops::FormatContent(),
             &RemoverLoops::RemoveEscapes(),   &RemoverLoops::RemoveAllBolds(),
             &RemoverLoops::RemoveAllUnderlines()};
+    // clang-format on
 }
 
 TEST(RuleLoopDifferential, LoopsOfTheOperations)
@@ -436,7 +443,8 @@ TEST(RuleLoopDifferential, LoopsOfTheOperations)
             EXPECT_TRUE(list->RunsFast(k)) << Describe({(*list)[k]});
 
     Maker m(4711);
-    const std::u16string dense = u"\x03\x03\x03\x03\x03" u"01234567890123451,,,\x02\x0F\x1D\x1E\x1F\x04\x11\x16\x17\x09\x0E ab";
+    const std::u16string dense =
+        u"\x03\x03\x03\x03\u000301234567890123451,,,\x02\x0F\x1D\x1E\x1F\x04\x11\x16\x17\x09\x0E ab";
     for (int n = 0; n < 6000; ++n) {
         const auto& list = *lists[static_cast<std::size_t>(n) % lists.size()];
         const UnicodeString text = m.Text(n % 3 ? dense : tt::CodeAlphabet, n % 10 ? 400 : 3000);
@@ -464,7 +472,7 @@ TEST(RuleLoopDifferential, HostileTexts)
         colour + times(T({"1,"}), 700),
         times(T({C, "1", C, "2", C}), 300),
         times(T({"x", C}), 500) + times(UnicodeString(ctrlT), 300),
-        times(UnicodeString(std::u16string(u"\xD800\x03" u"5\xDFFF")), 300),
+        times(UnicodeString(std::u16string(u"\xD800\u00035\xDFFF")), 300),
     };
     const auto lists = PassLikeLists();
     for (const auto& text : texts)
@@ -504,7 +512,7 @@ TEST(RuleLoopDifferential, NestedRunsInThePump)
     Maker m(99);
     const auto lists = PassLikeLists();
     for (int n = 0; n < 40; ++n) {
-        const std::u16string chat = u"\x03\x03" u"0123,\x02\x0F";
+        const std::u16string chat = u"\x03\u00030123,\x02\x0F";
         const UnicodeString text = m.Text(chat, 1500);
         const auto& list = lists[static_cast<std::size_t>(n) % lists.size()];
         bool busy = false;

@@ -3,29 +3,33 @@
 #include "StringList.h"
 #include "TestText.h"
 
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
 TEST(UnicodeString, PosFindsFirstOccurrenceOrZero)
 {
+    // clang-format off
     struct Case { const char* text; const char* sub; int pos; };
     const Case cases[] = {
         {"abcabc", "bc", 2}, {"abc", "abc", 1}, {"abc", "x", 0}, {"", "a", 0},
         {"abc", "", 0}, {"", "", 0}, {"ab", "abc", 0}, {"aab", "ab", 2},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(UnicodeString(c.text).Pos(c.sub), c.pos) << c.text << " / " << c.sub;
 }
 
 TEST(UnicodeString, DeleteClampsAndIgnoresBadArguments)
 {
+    // clang-format off
     struct Case { int index; int count; const char* result; };
     const Case cases[] = {
         {1, 1, "bcde"}, {2, 2, "ade"}, {5, 1, "abcd"}, {4, 10, "abc"},
         {0, 1, "abcde"}, {-3, 2, "abcde"}, {6, 1, "abcde"}, {2, 0, "abcde"}, {2, -1, "abcde"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         UnicodeString s("abcde");
         s.Delete(c.index, c.count);
@@ -35,8 +39,10 @@ TEST(UnicodeString, DeleteClampsAndIgnoresBadArguments)
 
 TEST(UnicodeString, InsertFrontBelowOneAndAppendsPastEnd)
 {
+    // clang-format off
     struct Case { int index; const char* result; };
     const Case cases[] = {{1, "XYabc"}, {2, "aXYbc"}, {4, "abcXY"}, {9, "abcXY"}, {0, "XYabc"}, {-5, "XYabc"}};
+    // clang-format on
     for (const auto& c : cases) {
         UnicodeString s("abc");
         s.Insert("XY", c.index);
@@ -48,13 +54,16 @@ TEST(UnicodeString, InsertFrontBelowOneAndAppendsPastEnd)
 
 TEST(UnicodeString, SubStringEdgeRules)
 {
+    // clang-format off
     struct Case { int index; int count; const char* result; };
     const Case cases[] = {
         {1, 2, "ab"}, {2, 10, "bcde"}, {5, 1, "e"}, {6, 1, ""}, {3, 0, ""}, {3, -2, ""},
         {0, 2, "ab"}, {-4, 3, "abc"}, {1, 5, "abcde"},
     };
+    // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(UnicodeString("abcde").SubString(c.index, c.count), UnicodeString(c.result)) << c.index << "," << c.count;
+        EXPECT_EQ(UnicodeString("abcde").SubString(c.index, c.count), UnicodeString(c.result))
+            << c.index << "," << c.count;
 }
 
 TEST(UnicodeString, ValueSemanticsAndConcatenation)
@@ -73,6 +82,7 @@ TEST(UnicodeString, ValueSemanticsAndConcatenation)
 
 TEST(UnicodeString, ToIntFollowsStrToInt)
 {
+    // clang-format off
     struct Case { const char* text; std::optional<int> value; };
     const Case cases[] = {
         {"7", 7}, {"05", 5}, {"12", 12}, {"99", 99}, {"-1", -1}, {"+5", 5}, {"$F", 15}, {"$f", 15},
@@ -85,6 +95,7 @@ TEST(UnicodeString, ToIntFollowsStrToInt)
         {"$", std::nullopt}, {"x", std::nullopt}, {"x5", std::nullopt}, {"0x", std::nullopt},
         {"0X", std::nullopt}, {"0x5", std::nullopt}, {"2147483648", std::nullopt}, {"$100000000", std::nullopt},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const UnicodeString s(c.text);
         EXPECT_EQ(s.TryToInt(), c.value) << Printable(s);

@@ -32,8 +32,8 @@ private slots:
         QTest::newRow("codes between words") << LongLine(T({"ab", B, "c", C, "04d", U, "e ", C, "f", R, "g", I, S}));
         QTest::newRow("codes only") << LongLine(T({B, U, C, "12", I, S, R, C}));
         QTest::newRow("breaks, surrogates, markers")
-            << LongLine(UnicodeString(u"a\r\n\u2029\U0001F600") + UnicodeString(std::u16string(1, char16_t(0xD800))) +
-                        Bullet + T({"> ", B, "x"}));
+            << LongLine(UnicodeString(u"a\r\n\u2029\U0001F600") + UnicodeString(std::u16string(1, char16_t(0xD800)))
+                        + Bullet + T({"> ", B, "x"}));
     }
     void scanAndPreview()
     {

@@ -50,6 +50,7 @@ private slots:
         // Lead 1..6, bracket 7..12 (the bullet through ">"), body 13..20 from the blank on.
         const UnicodeString twenty = T({"abcdef"}) + Bullet + T({"wxyz> bodyabc"});
         const UnicodeString earlier39 = Repeat("x", 39);
+        // clang-format off
         QTest::newRow("three regions at 0") << T({}) << twenty << "bbbbbbrrrrrrffffffff";
         QTest::newRow("three regions at 40") << earlier39 << twenty << "bbbbbbrrrrrrffffffff";
         QTest::newRow("line begins with the lead marker") << earlier39 << Bullet + T({"ab> cd"}) << "rrrrfff";
@@ -60,6 +61,7 @@ private slots:
             << earlier39 << T({"a> b"}) + Bullet + T({"c"}) << "bbffff";
         QTest::newRow("bracket marker without blank") << T({}) << T({"ab>c"}) << "ffff";
         QTest::newRow("lead marker last") << T({"x"}) << T({"abc"}) + Bullet << "ffff";
+        // clang-format on
     }
     void regions()
     {
@@ -103,6 +105,7 @@ private slots:
         QTest::addColumn<QString>("strike");    // empty: not checked
         QTest::addColumn<QString>("sizes");     // empty: not checked
 
+        // clang-format off
         QTest::newRow("bold on and off at offset 10")
             << T({"123456789"}) << T({"abcd"}) << QStringList{"2 bold 4", "4 bold 00"} << "----"
             << "0110" << "" << "" << "" << "";
@@ -143,6 +146,7 @@ private slots:
             << "" << "" << "";
         QTest::newRow("end before start") << T({}) << T({"abc"}) << QStringList{"3 clRed 1"} << "---" << "" << ""
                                           << "" << "" << "";
+        // clang-format on
     }
     void apply()
     {
@@ -217,7 +221,8 @@ private slots:
         StyleToggles toggles;
         bool failed = false;
         try {
-            ApplyFormatList(view.preview, view.list, T({"abc"}), offset, TPreviewLook::Of(view.preview, false), toggles);
+            ApplyFormatList(view.preview, view.list, T({"abc"}), offset, TPreviewLook::Of(view.preview, false),
+                            toggles);
         } catch (const EConvertError&) {
             failed = true;
         }

@@ -13,9 +13,18 @@ const QString Caption7 = "Line after ColorParser: ";
 QStringList Log(const UnicodeString& pass1, const UnicodeString& pass2, const UnicodeString& pass3,
                 const UnicodeString& cleaned, const QStringList& entries)
 {
-    return QStringList{"Pass1: " + Q(pass1), "Pass2: " + Q(pass2), "Pass3: " + Q(pass3), " ",
-                       "Color & Style Scan:", " ", Caption7 + Q(cleaned), " ", " ", "Format List:", " "} +
-           entries;
+    return QStringList{"Pass1: " + Q(pass1),
+                       "Pass2: " + Q(pass2),
+                       "Pass3: " + Q(pass3),
+                       " ",
+                       "Color & Style Scan:",
+                       " ",
+                       Caption7 + Q(cleaned),
+                       " ",
+                       " ",
+                       "Format List:",
+                       " "}
+           + entries;
 }
 
 void Run(FakeView& view, const UnicodeString& line)

@@ -87,9 +87,9 @@ QStringList Shown(const TRichEdit& edit)
 UnicodeString RandomLine(std::mt19937& rng, int maxPieces)
 {
     static const std::vector<UnicodeString> pieces = {
-        T({C, "4"}), T({C, "04"}), T({C, "12,5"}), T({C, "1"}), T({C}), T({C, "99"}), T({B}), T({U}), T({I}),
-        T({S}), T({R}), T({"ab"}), T({" "}), T({"5"}), T({","}), Bullet, T({">"}), T({"> "}), T({C, "0"}),
-        T({C, "01"}), T({C, "00"}), T({"\x04"}), T({G}),
+        T({C, "4"}), T({C, "04"}), T({C, "12,5"}), T({C, "1"}),  T({C}),       T({C, "99"}), T({B}),   T({U}),
+        T({I}),      T({S}),       T({R}),         T({"ab"}),    T({" "}),     T({"5"}),     T({","}), Bullet,
+        T({">"}),    T({"> "}),    T({C, "0"}),    T({C, "01"}), T({C, "00"}), T({"\x04"}),  T({G}),
     };
     return tt::PieceLine(rng, pieces, maxPieces);
 }
