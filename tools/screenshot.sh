@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Takes pictures of the running program on a virtual display:
 #   xvfb-run -a -s "-screen 0 1024x768x24" bash tools/screenshot.sh [--docs] [--out DIR] [STATE...]
-# STATE is one of: start line editmenu rtfmenu info font error autocolor
-# focus (all of them when none is named). Each picture is DIR/STATE.png,
+# STATE is one of: start line editmenu rtfmenu info font error refused busy
+# autocolor focus (all of them when none is named). Each picture is DIR/STATE.png,
 # for focus one DIR/focus-CONTROL.png per control in the tab order
 # (DIR is build/screenshots unless --out says otherwise); --docs also
 # copies "line" to docs/line-preview.png and "font" to docs/font-dialog.png.
-# Builds the program and the error box's helper, and needs xdotool, xclip
-# and imagemagick.
+# "refused" is "Line" on a megabyte with too little memory left, over an
+# earlier result; "busy" is the window while it renders a megabyte, taken
+# with the mouse pointer. Builds the program and the error box's helper, and
+# needs xdotool, xclip, imagemagick and (for busy) ffmpeg.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,13 +20,13 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --docs) docs=true ;;
     --out) out=$2; shift ;;
-    start|line|editmenu|rtfmenu|info|font|error|autocolor|focus) states+=("$1") ;;
+    start|line|editmenu|rtfmenu|info|font|error|refused|busy|autocolor|focus) states+=("$1") ;;
     -h|--help) sed -n '2,/^set -e/p' "$0" | grep '^#'; exit 0 ;;
     *) sed -n '2,/^set -e/p' "$0" | grep '^#' >&2; exit 2 ;;
   esac
   shift
 done
-[ ${#states[@]} -gt 0 ] || states=(start line editmenu rtfmenu info font error autocolor focus)
+[ ${#states[@]} -gt 0 ] || states=(start line editmenu rtfmenu info font error refused busy autocolor focus)
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display: run it as  xvfb-run -a -s \"-screen 0 1024x768x24\" bash $0" >&2
   exit 1
@@ -53,7 +55,8 @@ launch() {
 # Clicks at x, y inside the main window (button 1 unless given).
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click "${3:-1}"; sleep 0.5; }
 
-# Takes the area that holds every visible window of the program.
+# Takes the area that holds every visible window of the program (with the
+# mouse pointer when a second argument says so).
 shoot() {
   local x0=100000 y0=100000 x1=0 y1=0 w
   for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
@@ -64,7 +67,12 @@ shoot() {
     [ $((WX + WWIDTH)) -gt "$x1" ] && x1=$((WX + WWIDTH))
     [ $((WY + WHEIGHT)) -gt "$y1" ] && y1=$((WY + WHEIGHT))
   done
-  import -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage "$out/$1.png"
+  if [ -n "${2:-}" ]; then
+    ffmpeg -loglevel error -y -f x11grab -draw_mouse 1 -video_size "$((x1 - x0))x$((y1 - y0))" \
+      -i "$DISPLAY+$x0,$y0" -frames:v 1 "$out/$1.png"
+  else
+    import -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage "$out/$1.png"
+  fi
   echo "$out/$1.png"
 }
 
@@ -90,6 +98,9 @@ for state in "${states[@]}"; do
   if [ "$state" = error ]; then
     launch build/tests/app/ErrorBoxShow
     sleep 1
+  elif [ "$state" = refused ]; then
+    launch build/tests/app/ErrorBoxShow refused
+    sleep 3
   else
     launch build/app/Tarvexa1
   fi
@@ -101,6 +112,17 @@ for state in "${states[@]}"; do
     info) preview_command 4 ;;
     font) run_line; preview_command 3 ;;
     autocolor) click 22 380; click 300 250 ;;
+    busy)
+      # A megabyte pasted and "Line" clicked; the picture while it renders.
+      head -c 1048576 /dev/zero | tr '\0' 'x' | xclip -selection clipboard
+      click 100 30
+      xdotool key ctrl+v
+      sleep 2
+      click 537 376
+      sleep 2
+      shoot "$state" pointer
+      stop
+      continue ;;
     focus)
       # One picture per control in the tab order, the focus moved by Tab.
       run_line

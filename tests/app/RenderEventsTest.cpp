@@ -1,6 +1,7 @@
 // The window while "Line" renders: keys pressed and commands run at the
 // moments the render lets events in change nothing of the render, and the
 // busy cursor shows while it runs.
+#include "AddressSpaceLimit.h"
 #include "AppTestSupport.h"
 #include "Application.h"
 #include "ErrorBox.h"
@@ -20,9 +21,6 @@
 #include <QTextFragment>
 #include <QWheelEvent>
 
-#include <sys/resource.h>
-
-#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
@@ -119,34 +117,7 @@ void CompareStates(const WindowState& got, const WindowState& want)
     QCOMPARE(got.infoBoxes, want.infoBoxes);
 }
 
-// Leaves the process only headroom bytes more address space than it has
-// mapped now, while it lives.
-class AddressSpaceLimit {
-public:
-    explicit AddressSpaceLimit(std::size_t headroom)
-    {
-        getrlimit(RLIMIT_AS, &before_);
-        rlimit lower = before_;
-        lower.rlim_cur = MappedBytes() + headroom;
-        setrlimit(RLIMIT_AS, &lower);
-    }
-    ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &before_); }
-    AddressSpaceLimit(const AddressSpaceLimit&) = delete;
-    AddressSpaceLimit& operator=(const AddressSpaceLimit&) = delete;
-
-private:
-    static std::size_t MappedBytes()
-    {
-        std::ifstream status("/proc/self/status");
-        std::string word;
-        std::size_t kib = 0;
-        while (status >> word)
-            if (word == "VmSize:" && status >> kib)
-                break;
-        return kib << 10;
-    }
-    rlimit before_{};
-};
+using tt::AddressSpaceLimit;
 
 // The commands a user can reach while a render lets events in.
 enum class Command { Light, Dark, AutoColor, Font, Bold, Orange, Typing, Info };
