@@ -149,12 +149,12 @@ private:
 //   a=0  x|y<02>z<02>        behind what is done: a pump, nothing read
 //   a=1  x|y<02>z<02>        the same
 //   a=2  x|y<02>z<02>        y matches nothing and is passed
-//   a=3  xy|<02>z<02>        bold at 3: upkeep (3, 1); the next 0x02 stands
-//                            at 4 once this one is gone: "3 bold 4"; a=2
+//   a=3  xy|<02>z<02>        bold at 3: 1 unit goes, upkeep (3, 1); the
+//                            next 0x02 then stands at 4: "3 bold 4"; a=2
 //   a=3  xy|z<02>            z is passed; a=4 is not below the length 4,
 //                            so the last 0x02 is never tried and stays
 // Seven steps, seven pumps, and one more for the one entry the second
-// upkeep visits; the text left is xyz<02>.
+// upkeep visits; the text left is xyz<02> (ColorStyleScan.TracedLine).
 void ColorStyleScan(UnicodeString& Dummy, TFormatListHost& host)
 {
     std::u16string& s = Dummy.str();
