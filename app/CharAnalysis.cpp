@@ -114,16 +114,6 @@ UnicodeString TForm1::KeyDecodeDecimal(UnicodeString AString)
     return IntToStr(LowByteOfLast(AString));
 }
 
-UnicodeString TForm1::ListingLine(int position, char16_t unit)
-{
-    UnicodeString number = IntToStr(position);
-    if (position < 10)
-        number = UnicodeString("0") + number;
-    const UnicodeString u(unit);
-    return number + ") Char: " + u + "   Hex: " + KeyDecodeHex(u) + "   Decimal: " + KeyDecodeDecimal(u) +
-           "    Escape Ctrl: " + CheckChar(u);
-}
-
 void TForm1::AppendListingLine(std::u16string& out, int position, char16_t unit)
 {
     char16_t digits[12];

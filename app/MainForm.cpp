@@ -207,6 +207,12 @@ void TForm1::SetEditText(const UnicodeString& text) { IRCEdit->setText(ToQString
 
 void TForm1::UpdateFormatList(int pos, int length) { ::UpdateFormatList(*str, pos, length); }
 
+// The scan asks for this only when the list was empty as it began: every
+// entry is its own, written at an earlier deletion point, and those never go
+// back, so none starts after pos and each converts. That holds while nothing
+// else writes str during the scan: a "Line" click at one of its pumps is
+// refused (rendering_). ScanSameAsLiteralTest counts the skips that would
+// have moved an entry.
 void TForm1::UpdateFormatListNoneMoved(int /*pos*/, int /*length*/) { ::UpdateFormatListNoneMoved(*str); }
 
 void TForm1::RunRenderJob(const UnicodeString& line)

@@ -101,10 +101,8 @@ public:
     static UnicodeString KeyDecodeBinary(UnicodeString AString);
     static UnicodeString KeyDecodeHex(UnicodeString AString);
     static UnicodeString KeyDecodeDecimal(UnicodeString AString);
-    // One line of the character listing.
-    static UnicodeString ListingLine(int position, char16_t unit);
-    // The same line appended to out, made without a text per part: a
-    // pasted line can have a million of them.
+    // One line of the character listing appended to out, made without a
+    // text per part: a pasted line can have a million of them.
     static void AppendListingLine(std::u16string& out, int position, char16_t unit);
 
     // What the rendering job needs of the window.

@@ -78,9 +78,10 @@ void TMemoLines::AddLines(int count, const LineWriter& write, const Pump& pump)
 void TMemoLines::Insert(const QString& text)
 {
     // Inside an edit block the cursor does not lay out the line it stands
-    // on to find its x: a long last line would be shaped at every add. The
-    // block is closed also when the insertion throws (out of memory), or
-    // the memo would wait for its end for ever.
+    // on to find its x (QTextCursor leaves its x unset there;
+    // MemoSlicesTest::addLaysOutNoLine): in a batch a long last line would
+    // be shaped at every add. The block is closed also when the insertion
+    // throws (out of memory), or the memo would wait for its end for ever.
     struct EditBlock {
         QTextCursor cursor;
         explicit EditBlock(QTextDocument* doc) : cursor(doc) { cursor.beginEditBlock(); }
@@ -158,7 +159,8 @@ TMemoLines::Batch::~Batch()
 void TMemoLines::Batch::CatchUp(const Pump& pump)
 {
     // After each add the view measures the lines that fill it from the
-    // foot up, laying out those it has not laid out yet.
+    // foot up, laying out those it has not laid out yet: the same walk, with
+    // the same height and the same stop, as QPlainTextEdit's own.
     QPlainTextEdit& edit = memo_.memo_;
     const std::vector<int> feet = std::move(memo_.feet_);
     if (edit.isVisible()) {

@@ -50,6 +50,16 @@ public:
     // shows at once. The memo is editable: once the user has changed it,
     // the lines noted for CatchUp may be gone, so it walks no further and
     // leaves the view to lay out what it shows.
+    //
+    // Qt behaviour this rests on: QPlainTextEdit hears of a change only
+    // through its document layout's signals, which the batch blocks
+    // (MemoSlicesTest::batchCatchesUpOnce); and on each change of the
+    // document's size it walks the blocks from the last one up until the
+    // view is full, laying them out, while the widest block laid out so far
+    // sets the horizontal range (its private adjustScrollbars), which
+    // CatchUp does over again (MemoSlicesTest::
+    // batchLeavesTheScrollBarsAsTheyWouldBe, the same bars with and without
+    // a batch).
     class Batch {
     public:
         explicit Batch(TMemoLines& memo);

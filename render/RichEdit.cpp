@@ -80,7 +80,12 @@ void TRichEdit::LinesAdd(const UnicodeString& line)
     // The last line keeps its shaped glyphs: right after a render the view
     // finds the caret in it and draws it, and shaping a line of a million
     // characters takes as long as laying it out. The line before gives
-    // them up when the append lays it out again.
+    // them up when the append lays it out again. Qt: a QTextLayout keeps
+    // its glyphs after laying out only with its cache enabled, and a block
+    // keeps its layout, with that setting, through the formatting and the
+    // layouts that follow (PreviewStepsTest::onlyTheLastLineKeepsItsGlyphs,
+    // RichEditTest::lastLineKeepsItsCacheThroughFormatting); what the kept
+    // glyphs save shows in the window benchmark's figures only.
     c.block().layout()->setCacheEnabled(false);
     // A new line starts plain, not in the look of the character before it.
     const QTextCharFormat plain;
@@ -195,6 +200,9 @@ void TRichEdit::SetSelAttributes(const QColor& color, int points, TFontStyles on
         MergeSelection(f);
 }
 
+// A document in an edit block reports its changes as one, when the block
+// closes, and its layout redoes the line then (RichEditTest::
+// editBlockReportsOnce).
 TRichEdit::UpdateBlock::UpdateBlock(TRichEdit& edit) : cursor_(edit.document()) { cursor_.beginEditBlock(); }
 
 TRichEdit::UpdateBlock::~UpdateBlock() { cursor_.endEditBlock(); }

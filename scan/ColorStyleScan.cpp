@@ -141,6 +141,20 @@ private:
 
 } // namespace
 
+// The walk on x <03>04 y <02> z <02> (8 units), at the head of each step;
+// '|' stands between what is done and what is left:
+//   a=1  |x<03>04y<02>z<02>  x matches nothing; stepping on passes it
+//   a=2  x|<03>04y<02>z<02>  red at 2: 3 units go, upkeep (2, 3); no red
+//                            after it, so "2 clRed 00"; a goes back to -1
+//   a=0  x|y<02>z<02>        behind what is done: a pump, nothing read
+//   a=1  x|y<02>z<02>        the same
+//   a=2  x|y<02>z<02>        y matches nothing and is passed
+//   a=3  xy|<02>z<02>        bold at 3: 1 unit goes, upkeep (3, 1); the
+//                            next 0x02 then stands at 4: "3 bold 4"; a=2
+//   a=3  xy|z<02>            z is passed; a=4 is not below the length 4,
+//                            so the last 0x02 is never tried and stays
+// Seven steps, seven pumps, and one more for the one entry the second
+// upkeep visits; the text left is xyz<02> (ColorStyleScan.TracedLine).
 void ColorStyleScan(UnicodeString& Dummy, TFormatListHost& host)
 {
     std::u16string& s = Dummy.str();

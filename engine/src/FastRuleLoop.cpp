@@ -8,7 +8,6 @@
 #include "OccurrenceIndex.h"
 
 #include <algorithm>
-#include <cassert>
 #include <optional>
 
 namespace {
@@ -71,10 +70,13 @@ private:
             ++b;
         if (a + b == n && a + b == m)
             return;
-        [[maybe_unused]] const std::size_t before = text_.Length();
+        const std::size_t before = text_.Length();
         index_.Replace(text_.Forward(at, static_cast<int>(a)), static_cast<int>(n - a - b),
                        std::u16string_view(work_).substr(a, m - a - b));
-        assert(text_.Length() + (n - a - b) == before + (m - a - b));
+        // A replace that took other units than it was given leaves a text
+        // that no later step compares with the rule's edit.
+        EngineCheck::Require(text_.Length() + (n - a - b) == before + (m - a - b),
+                             "an edit that changed the text's length by another count");
     }
 
     bool Leads(const UnicodeString& pattern)

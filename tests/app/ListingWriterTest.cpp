@@ -1,6 +1,7 @@
-// The listing line the window writes in place is the line that the escape
-// name, the hexadecimal and the decimal form make, for every unit.
+// The listing line the window writes in place is the step-by-step line, for
+// every unit.
 #include "AppTestSupport.h"
+#include "LiteralListing.h"
 
 #include <QTest>
 
@@ -30,7 +31,7 @@ void ListingWriterTest::everyUnitAtEdgePositions()
     for (int u = 0; u <= 0xFFFF; ++u) {
         out.clear();
         TForm1::AppendListingLine(out, position, static_cast<char16_t>(u));
-        const UnicodeString expected = TForm1::ListingLine(position, static_cast<char16_t>(u));
+        const UnicodeString expected = literal::ListingLine(position, static_cast<char16_t>(u));
         if (out != expected.str())
             QFAIL(qPrintable(QString("unit %1: %2 instead of %3")
                                  .arg(u, 4, 16, QChar('0'))

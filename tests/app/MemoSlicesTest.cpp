@@ -6,7 +6,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <string>
 #include <vector>
@@ -42,6 +44,7 @@ private slots:
     void batchCatchesUpOnce();
     void batchGivesTheViewBackWithoutCatchUp();
     void batchLeavesTheScrollBarsAsTheyWouldBe();
+    void addLaysOutNoLine();
 };
 
 void MemoSlicesTest::slicesMakeTheSameLines_data()
@@ -159,6 +162,25 @@ void MemoSlicesTest::batchLeavesTheScrollBarsAsTheyWouldBe()
         QCOMPARE((batched.ResultMemo->*bar)()->pageStep(), (plain.ResultMemo->*bar)()->pageStep());
     }
     QVERIFY(batched.ResultMemo->horizontalScrollBar()->maximum() > 1000);
+}
+
+void MemoSlicesTest::addLaysOutNoLine()
+{
+    // Inside a batch nothing lays out the lines as they come: an add goes in
+    // inside an edit block, where the cursor does not lay out the line it
+    // ends on to find its x. A cursor without the block does.
+    const QString longLine(5000, u'x');
+    QPlainTextEdit memo;
+    TMemoLines lines(memo);
+    lines.Add("first");
+    const TMemoLines::Batch batch(lines);
+    lines.Add(FromQString(longLine));
+    QCOMPARE(memo.document()->lastBlock().text(), longLine);
+    QCOMPARE(memo.document()->lastBlock().layout()->lineCount(), 0);
+    QTextCursor cursor(memo.document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText("\n" + longLine);
+    QVERIFY(memo.document()->lastBlock().layout()->lineCount() > 0);
 }
 
 QTEST_MAIN(MemoSlicesTest)

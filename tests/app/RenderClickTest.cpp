@@ -1,6 +1,7 @@
 // "Line" runs the whole rendering job from the window.
 #include "AppTestSupport.h"
 #include "Application.h"
+#include "LiteralListing.h"
 #include "RichEdit.h"
 
 #include <QLineEdit>
@@ -19,7 +20,7 @@ QStringList Expected(const QString& line, const QStringList& passes, const QStri
 {
     QStringList memo = Head;
     for (int i = 0; i < line.size(); ++i)
-        memo << ToQString(TForm1::ListingLine(i + 1, line[i].unicode()));
+        memo << ToQString(literal::ListingLine(i + 1, line[i].unicode()));
     memo << " " << "Section RTF Parser: " << " ";
     memo << "Pass1: " + passes[0] << "Pass2: " + passes[1] << "Pass3: " + passes[2];
     memo << " " << "Color & Style Scan:" << " " << "Line after ColorParser: " + cleaned;

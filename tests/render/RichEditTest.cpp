@@ -1,6 +1,10 @@
+// The preview control: its lines and length, its selection and the
+// attributes set on it, and the Qt behaviour its speed rests on.
 #include "RenderTestSupport.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QtTest>
+#include <QTextLayout>
 
 #include <climits>
 
@@ -167,6 +171,48 @@ private slots:
         edit.SetSelLength(1);
         edit.SetSelColor(ColorFromTColor(0x0000FF));
         QCOMPARE(ColorMap(edit, 0, 5), QString("---r-"));
+    }
+
+    // The runs of a line are formatted inside an edit block: the document
+    // reports them as one change, when the block closes, and its layout
+    // redoes the line once.
+    void editBlockReportsOnce()
+    {
+        TRichEdit edit;
+        edit.LinesAdd("abcdefgh");
+        int changes = 0;
+        connect(edit.document(), &QTextDocument::contentsChange, &edit, [&](int, int, int) { ++changes; });
+        {
+            const TRichEdit::UpdateBlock block(edit);
+            for (int at : {0, 2, 4}) {
+                edit.SetSelStart(at);
+                edit.SetSelLength(2);
+                edit.SetSelStyleOn(fsBold, true);
+            }
+            QCOMPARE(changes, 0);
+        }
+        QCOMPARE(changes, 1);
+    }
+
+    // The last line's layout keeps its cache through the formatting and
+    // the layout that follow its append: a block keeps its QTextLayout.
+    void lastLineKeepsItsCacheThroughFormatting()
+    {
+        TRichEdit edit;
+        edit.LinesAdd("earlier");
+        edit.LinesAdd("abcdefgh");
+        {
+            const TRichEdit::UpdateBlock block(edit);
+            edit.SetSelStart(10);
+            edit.SetSelLength(3);
+            edit.SetSelAttributes(ColorFromTColor(0x0000FF), 20, fsBold, 0);
+        }
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        const QTextDocument& doc = *edit.document();
+        QVERIFY(doc.lastBlock().layout()->lineCount() > 0);
+        QVERIFY(doc.lastBlock().layout()->cacheEnabled());
+        QVERIFY(!doc.firstBlock().layout()->cacheEnabled());
     }
 
     void fontSizeAndStyle()

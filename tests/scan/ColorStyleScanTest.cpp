@@ -94,6 +94,20 @@ TEST(ColorStyleScan, UpkeepCalls)
     EXPECT_EQ(host.updates, expected);
 }
 
+// The line whose walk the scan's source traces step by step: if this fails,
+// the trace there is wrong too.
+TEST(ColorStyleScan, TracedLine)
+{
+    RecordingFormatList host;
+    UnicodeString text = T({"x", C, "04y", B, "z", B});
+    const PumpCounter counter;
+    ColorStyleScan(text, host);
+    EXPECT_EQ(text, T({"xyz", B}));
+    EXPECT_EQ(host.list.Items(), (Entries{"2 clRed 00", "3 bold 4"}));
+    EXPECT_EQ(host.updates, (std::vector<std::pair<int, int>>{{2, 3}, {3, 1}}));
+    EXPECT_EQ(counter.Count(), 8u);
+}
+
 // One pump per step of the walk, one per entry the upkeep visits.
 struct PumpRow {
     const char* name;
