@@ -75,8 +75,8 @@ void RequireLineMemory(int units)
     try {
         RequireAddressSpace(RenderBytesPerUnit * static_cast<std::size_t>(units));
     } catch (const std::bad_alloc&) {
-        throw Exception(std::string(OutOfMemoryText) + ": a line of " + std::to_string(units) +
-                        " characters needs more memory than is left. The memo and the preview are unchanged.");
+        throw Exception(std::string(OutOfMemoryText) + ": a line of " + std::to_string(units)
+                        + " characters needs more memory than is left. The memo and the preview are unchanged.");
     }
 }
 
@@ -155,14 +155,17 @@ void TForm1::Button2Click(TObject* /*Sender*/)
     // them, so that the window never stands still for the whole of it.
     static const std::array<const char*, 2> head{"Section Line Scanner: ", " "};
     static const std::array<const char*, 3> tail{" ", "Section RTF Parser: ", " "};
-    memo_->AddLines(n + 5, [&](int i, std::u16string& out) {
-        if (i < 2)
-            Append(out, head[static_cast<std::size_t>(i)]);
-        else if (i < n + 2)
-            AppendListingLine(out, i - 1, Line[i - 1]);
-        else
-            Append(out, tail[static_cast<std::size_t>(i - n - 2)]);
-    }, WindowPump(TWindowStep::Listing));
+    memo_->AddLines(
+        n + 5,
+        [&](int i, std::u16string& out) {
+            if (i < 2)
+                Append(out, head[static_cast<std::size_t>(i)]);
+            else if (i < n + 2)
+                AppendListingLine(out, i - 1, Line[i - 1]);
+            else
+                Append(out, tail[static_cast<std::size_t>(i - n - 2)]);
+        },
+        WindowPump(TWindowStep::Listing));
     // The job renders the text just listed: the edit field may have changed
     // while the listing let the window handle its events.
     RunRenderJob(Line);

@@ -170,8 +170,7 @@ void TMemoLines::Batch::CatchUp(const Pump& pump)
         // the memo at a pump, it may name a line that is gone.
         for (std::size_t f = 0; f < feet.size() && !memo_.editedByUser_; ++f) {
             qreal height = 0;
-            for (QTextBlock b = doc.findBlockByNumber(feet[f]); b.isValid() && height <= visible;
-                 b = b.previous()) {
+            for (QTextBlock b = doc.findBlockByNumber(feet[f]); b.isValid() && height <= visible; b = b.previous()) {
                 if (!b.isVisible())
                     continue;
                 height += layout_->blockBoundingRect(b).height();

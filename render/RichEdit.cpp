@@ -67,8 +67,8 @@ int TRichEdit::FontSize() const
 TFontStyles TRichEdit::FontStyle() const
 {
     const QFont f = font();
-    return (f.bold() ? fsBold : 0u) | (f.italic() ? fsItalic : 0u) | (f.underline() ? fsUnderline : 0u) |
-           (f.strikeOut() ? fsStrikeOut : 0u);
+    return (f.bold() ? fsBold : 0u) | (f.italic() ? fsItalic : 0u) | (f.underline() ? fsUnderline : 0u)
+           | (f.strikeOut() ? fsStrikeOut : 0u);
 }
 
 int TRichEdit::LinesCount() const { return document()->isEmpty() ? 0 : document()->blockCount(); }

@@ -3,8 +3,8 @@
 #include "Application.h"
 #include "Codes.h"
 #include "FormatList.h"
-#include "Formats.h"
 #include "FormatListHost.h"
+#include "Formats.h"
 
 #include <algorithm>
 #include <array>

@@ -26,8 +26,8 @@
 
 struct RewriteRule {
     UnicodeString pattern;
-    int delOffset = 0; // from the 1-based match position
-    int delCount = 0;  // 0: deletes nothing
+    int delOffset = 0;     // from the 1-based match position
+    int delCount = 0;      // 0: deletes nothing
     UnicodeString insText; // empty: inserts nothing
     int insOffset = 0;
 

@@ -4,10 +4,7 @@
 
 #include <algorithm>
 
-ChunkText::ChunkText(std::u16string_view text, int chunkSize) : size_(std::max(chunkSize, 1))
-{
-    Layout(text);
-}
+ChunkText::ChunkText(std::u16string_view text, int chunkSize) : size_(std::max(chunkSize, 1)) { Layout(text); }
 
 void ChunkText::Layout(std::u16string_view text)
 {
@@ -37,8 +34,9 @@ void ChunkText::Tally(std::u16string_view units, int sign)
 
 void ChunkText::Check(Cursor at) const
 {
-    EngineCheck::Require(static_cast<std::size_t>(at.chunk) < chunks_.size() &&
-                             static_cast<std::size_t>(at.offset) <= chunks_[static_cast<std::size_t>(at.chunk)].size(),
+    EngineCheck::Require(static_cast<std::size_t>(at.chunk) < chunks_.size()
+                             && static_cast<std::size_t>(at.offset)
+                                    <= chunks_[static_cast<std::size_t>(at.chunk)].size(),
                          "a cursor outside the text");
 }
 

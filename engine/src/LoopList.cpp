@@ -16,8 +16,7 @@ constexpr int FastFrom = 16;
 
 LoopList::LoopList(std::vector<RuleLoop> loops)
     : loops_(std::move(loops)), plan_(std::make_shared<const LoopPlan>(loops_))
-{
-}
+{}
 
 void LoopList::Run(UnicodeString& text) const
 {
@@ -33,9 +32,6 @@ void LoopList::RunLiteral(UnicodeString& text) const
         loop.RunLiteral(text);
 }
 
-void LoopList::RunFast(UnicodeString& text, int chunkSize) const
-{
-    FastRuleLoop::Run(text, loops_, *plan_, chunkSize);
-}
+void LoopList::RunFast(UnicodeString& text, int chunkSize) const { FastRuleLoop::Run(text, loops_, *plan_, chunkSize); }
 
 bool LoopList::RunsFast(std::size_t k) const { return plan_->loops.at(k).engine != LoopPlan::Engine::Literal; }

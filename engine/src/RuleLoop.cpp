@@ -47,10 +47,7 @@ std::vector<RuleLoop> RuleLoop::StripEach(const std::vector<UnicodeString>& lite
     return loops;
 }
 
-std::vector<RuleLoop> RuleLoop::StripEach(std::initializer_list<char16_t> codes)
-{
-    return StripEach(Literals(codes));
-}
+std::vector<RuleLoop> RuleLoop::StripEach(std::initializer_list<char16_t> codes) { return StripEach(Literals(codes)); }
 
 RuleLoop RuleLoop::StripStage(const std::vector<UnicodeString>& literals)
 {
@@ -60,10 +57,7 @@ RuleLoop RuleLoop::StripStage(const std::vector<UnicodeString>& literals)
     return Of(std::move(rules));
 }
 
-RuleLoop RuleLoop::StripStage(std::initializer_list<char16_t> codes)
-{
-    return StripStage(Literals(codes));
-}
+RuleLoop RuleLoop::StripStage(std::initializer_list<char16_t> codes) { return StripStage(Literals(codes)); }
 
 RuleLoop RuleLoop::Collapse(const UnicodeString& doubled)
 {

@@ -8,9 +8,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QStringList>
 #include <QStyle>
 #include <QStyleOption>
-#include <QStringList>
 #include <QTest>
 
 #include <initializer_list>

@@ -74,7 +74,8 @@ void MemoSlicesTest::slicesMakeTheSameLines()
     TMemoLines slicedLines(sliced), singleLines(single);
 
     int pumped = 0;
-    slicedLines.AddLines(count, [](int i, std::u16string& out) { out += TestLine(i); }, [&] { ++pumped; });
+    slicedLines.AddLines(
+        count, [](int i, std::u16string& out) { out += TestLine(i); }, [&] { ++pumped; });
     for (int i = 0; i < count; ++i)
         singleLines.Add(UnicodeString(TestLine(i)));
 
@@ -98,7 +99,8 @@ void MemoSlicesTest::batchCatchesUpOnce()
     int pumped = 0;
     {
         TMemoLines::Batch batch(lines);
-        lines.AddLines(count, [](int i, std::u16string& out) { out += TestLine(i); }, [] {});
+        lines.AddLines(
+            count, [](int i, std::u16string& out) { out += TestLine(i); }, [] {});
         lines.Add(UnicodeString(std::u16string(100000, u'x')));
         // The view has laid none of them out yet; the vertical scroll bar
         // counts them, so that the wheel can move the view meanwhile.
@@ -128,7 +130,8 @@ void MemoSlicesTest::batchGivesTheViewBackWithoutCatchUp()
     TMemoLines lines(memo);
     {
         TMemoLines::Batch batch(lines);
-        lines.AddLines(500, [](int i, std::u16string& out) { out += TestLine(i); }, [] {});
+        lines.AddLines(
+            500, [](int i, std::u16string& out) { out += TestLine(i); }, [] {});
     }
     QCOMPARE(memo.verticalScrollBar()->maximum() + memo.verticalScrollBar()->pageStep(), lines.Count());
     QVERIFY(!memo.document()->documentLayout()->signalsBlocked());
@@ -145,7 +148,8 @@ void MemoSlicesTest::batchLeavesTheScrollBarsAsTheyWouldBe()
         form->ResultMemo->clear();
     }
     auto write = [](TMemoLines& lines) {
-        lines.AddLines(300, [](int i, std::u16string& out) { out += TestLine(i); }, [] {});
+        lines.AddLines(
+            300, [](int i, std::u16string& out) { out += TestLine(i); }, [] {});
         lines.Add(UnicodeString(std::u16string(3000, u'w')));
         lines.Add(UnicodeString(" "));
         lines.AddStrings(std::vector<UnicodeString>(100, UnicodeString("1 bold 00")), [] {});

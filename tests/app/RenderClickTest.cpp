@@ -15,16 +15,17 @@ namespace {
 const QStringList Head{"Section Line Scanner: ", " "};
 
 // The memo after "Line" on line: the listing, then the job's log.
-QStringList Expected(const QString& line, const QStringList& passes, const QString& cleaned,
-                     const QStringList& entries)
+QStringList Expected(const QString& line, const QStringList& passes, const QString& cleaned, const QStringList& entries)
 {
     QStringList memo = Head;
     for (int i = 0; i < line.size(); ++i)
         memo << ToQString(literal::ListingLine(i + 1, line[i].unicode()));
+    // clang-format off
     memo << " " << "Section RTF Parser: " << " ";
     memo << "Pass1: " + passes[0] << "Pass2: " + passes[1] << "Pass3: " + passes[2];
     memo << " " << "Color & Style Scan:" << " " << "Line after ColorParser: " + cleaned;
     memo << " " << " " << "Format List:" << " " << entries;
+    // clang-format on
     return memo;
 }
 

@@ -3,8 +3,8 @@
 #include "RenderTestSupport.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QtTest>
 #include <QTextLayout>
+#include <QtTest>
 
 #include <climits>
 

@@ -1,17 +1,17 @@
 // The Color & Style Scan: the text it leaves, the Format List it writes, the
 // upkeep it asks for and its pumps.
-#include "Application.h"
 #include "ColorStyleScan.h"
+#include "Application.h"
 #include "Codes.h"
 #include "RowName.h"
 #include "ScanRun.h"
 #include "TestText.h"
 
+#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
-#include <gtest/gtest.h>
 
 namespace {
 

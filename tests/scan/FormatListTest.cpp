@@ -1,15 +1,15 @@
 // The Format List's entries: split into their fields, made from numbers, and
 // moved by the upkeep after a deletion.
-#include "Application.h"
 #include "FormatList.h"
+#include "Application.h"
 #include "RowName.h"
 #include "StringList.h"
 #include "TestText.h"
 
+#include <gtest/gtest.h>
 #include <optional>
 #include <ostream>
 #include <vector>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -93,6 +93,7 @@ TEST_P(FormatListUpdate, MovesTheEntries)
     EXPECT_FALSE(list.Updating());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, FormatListUpdate,
     testing::Values(
@@ -128,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         UpdateRow{"signed and hex starts convert", {"+7 bold 00", "$A clRed 12"}, 2, 1, {"6 bold 00", "9 clRed 11"}, 2},
         UpdateRow{"start that is no number", {"x bold 00", "7 bold 00"}, 2, 1, {"x bold 00", "7 bold 00"}, 1}),
     RowName<UpdateRow>);
+// clang-format on
 
 // A list shortened during a pump ends the walk quietly.
 TEST(FormatList, ShortenedDuringWalk)

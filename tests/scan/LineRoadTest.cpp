@@ -1,14 +1,14 @@
 // The road of a line: every step in its order, and a failure that leaves the
 // working text and the Format List as far as the road got.
+#include "LineRoad.h"
 #include "Application.h"
 #include "Exception.h"
 #include "FormatListHost.h"
-#include "LineRoad.h"
 #include "TestText.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include <gtest/gtest.h>
 
 namespace {
 

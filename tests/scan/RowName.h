@@ -2,8 +2,8 @@
 // A table row's name as GoogleTest takes it: the words of the row's name
 // joined by '_', everything but letters and digits left out.
 #include <cctype>
-#include <string>
 #include <gtest/gtest.h>
+#include <string>
 
 template <class Row>
 std::string RowName(const testing::TestParamInfo<Row>& info)

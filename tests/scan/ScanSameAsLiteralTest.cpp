@@ -14,10 +14,10 @@
 #include "StringList.h"
 #include "TestText.h"
 
+#include <gtest/gtest.h>
 #include <ostream>
 #include <random>
 #include <vector>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -51,7 +51,7 @@ void ExpectSame(const std::vector<UnicodeString>& inputs, const std::vector<Unic
 // Codes as the passes leave them, and the forms around them.
 std::vector<UnicodeString> CodePieces()
 {
-    std::vector<UnicodeString> p = tt::Units(u"\x0F\x02\x1F\x1E\x1D\x03\x03\x0E\x09" u"abc 0149");
+    std::vector<UnicodeString> p = tt::Units(u"\x0F\x02\x1F\x1E\x1D\x03\x03\x0E\u0009abc 0149");
     for (const auto& code : Codes::ColorCodes2())
         p.push_back(code);
     for (const char* n : {"16", "4", "99", "0", "1", "15,"})
@@ -61,13 +61,13 @@ std::vector<UnicodeString> CodePieces()
 
 TEST(ScanSameAsLiteral, EveryShortText)
 {
-    ExpectSame(tt::AllTexts(u"\x03\x02\x0F\x1F" u"01a", 6));
-    ExpectSame(tt::AllTexts(u"\x03\x1D\x1E" u"15", 6));
+    ExpectSame(tt::AllTexts(u"\x03\x02\x0F\u001F01a", 6));
+    ExpectSame(tt::AllTexts(u"\x03\x1D\u001E15", 6));
 }
 
 TEST(ScanSameAsLiteral, RandomTexts)
 {
-    ExpectSame(tt::PieceTexts(51, tt::Units(u"\x0F\x02\x1F\x1E\x1D\x03\x03\x03\x03\x0E" u"0011234559a"), 30, 20000));
+    ExpectSame(tt::PieceTexts(51, tt::Units(u"\x0F\x02\x1F\x1E\x1D\x03\x03\x03\x03\u000E0011234559a"), 30, 20000));
     ExpectSame(tt::PieceTexts(52, CodePieces(), 20, 20000));
 }
 
@@ -131,11 +131,13 @@ TEST_P(ScanSameAsLiteralNoneMoved, SameAsTheWalk)
     EXPECT_FALSE(skipped.Updating());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, ScanSameAsLiteralNoneMoved,
                          testing::Values(NoneMovedRow{"empty", {}, 3},
                                          NoneMovedRow{"starts at pos", {"3 bold 5", "3 clRed 00"}, 3},
                                          NoneMovedRow{"starts before pos", {"1 bold 9", "2 clItalic 00", "1 clRed 0"}, 4},
                                          NoneMovedRow{"negative ends", {"1 bold -3", "-2 clRed 00"}, 1}),
                          RowName<NoneMovedRow>);
+// clang-format on
 
 } // namespace

@@ -64,8 +64,8 @@ inline UnicodeString ListingLine(int position, char16_t unit)
     if (position < 10)
         number = UnicodeString("0") + number;
     const UnicodeString u(unit);
-    return number + ") Char: " + u + "   Hex: " + HexForm(u) + "   Decimal: " + DecimalForm(u) +
-           "    Escape Ctrl: " + EscapeName(u);
+    return number + ") Char: " + u + "   Hex: " + HexForm(u) + "   Decimal: " + DecimalForm(u)
+           + "    Escape Ctrl: " + EscapeName(u);
 }
 
 } // namespace literal

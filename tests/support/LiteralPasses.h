@@ -9,7 +9,6 @@
 #include "Exception.h"
 #include "UnicodeString.h"
 
-
 namespace literal {
 
 inline void DropFormFeeds(UnicodeString& Line)

@@ -55,8 +55,7 @@ std::vector<UnicodeString> RandomTexts(unsigned seed, const std::u16string& alph
     return out;
 }
 
-std::vector<UnicodeString> PieceTexts(unsigned seed, const std::vector<UnicodeString>& pieces, int maxPieces,
-                                      int count)
+std::vector<UnicodeString> PieceTexts(unsigned seed, const std::vector<UnicodeString>& pieces, int maxPieces, int count)
 {
     std::mt19937 rng(seed);
     std::vector<UnicodeString> out;

@@ -13,7 +13,7 @@
 namespace tt {
 
 inline constexpr char16_t B = ctrlB, C = ctrlC, R = ctrlT, I = ctrlI, S = ctrlS, U = ctrlU, G = ctrlG, FF = ctrlFF,
-                           Tab = ctrlTab;
+                          Tab = ctrlTab;
 
 // A piece of a test text: one unit (a control code, say) or an 8-bit literal.
 struct Piece {
