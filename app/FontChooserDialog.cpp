@@ -62,8 +62,21 @@ TFontChooserDialog::TFontChooserDialog(const TFont& font, const QColor& sampleBa
 {
     setObjectName(QStringLiteral("FontChooser"));
     setWindowTitle(QStringLiteral("Font"));
+    // The parts in tab order: each makes its controls and places them.
+    auto* grid = new QGridLayout(this);
+    AddFontRow(*grid);
+    AddEffects(*grid);
+    AddSample(*grid);
+    AddWritingSystem(*grid);
+    AddButtons(*grid);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    Load(font);
+    Connect();
+}
 
-    // Made in tab order.
+void TFontChooserDialog::AddFontRow(QGridLayout& grid)
+{
     family_ = new QFontComboBox(this);
     family_->setObjectName(QStringLiteral("Family"));
     style_ = new QComboBox(this);
@@ -71,6 +84,16 @@ TFontChooserDialog::TFontChooserDialog(const TFont& font, const QColor& sampleBa
     size_ = new QSpinBox(this);
     size_->setObjectName(QStringLiteral("Size"));
     size_->setRange(MinSize, MaxSize);
+    grid.addWidget(Caption("&Font:", family_, this), 0, 0);
+    grid.addWidget(Caption("Font st&yle:", style_, this), 0, 1);
+    grid.addWidget(Caption("&Size:", size_, this), 0, 2);
+    grid.addWidget(family_, 1, 0);
+    grid.addWidget(style_, 1, 1);
+    grid.addWidget(size_, 1, 2);
+}
+
+void TFontChooserDialog::AddEffects(QGridLayout& grid)
+{
     auto* effects = new QGroupBox(QStringLiteral("Effects"), this);
     strikeout_ = new QCheckBox(QStringLiteral("Stri&keout"), effects);
     strikeout_->setObjectName(QStringLiteral("Strikeout"));
@@ -84,43 +107,47 @@ TFontChooserDialog::TFontChooserDialog(const TFont& font, const QColor& sampleBa
     otherColor_ = new QPushButton(QStringLiteral("&More colors..."), effects);
     otherColor_->setObjectName(QStringLiteral("MoreColors"));
     otherColor_->setAutoDefault(false);
-    auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
-    sample_ = new QLineEdit(sampleBox);
+    auto* layout = new QGridLayout(effects);
+    layout->addWidget(strikeout_, 0, 0, 1, 2);
+    layout->addWidget(underline_, 1, 0, 1, 2);
+    layout->addWidget(Caption("C&olor:", color_, effects), 2, 0, 1, 2);
+    layout->addWidget(color_, 3, 0);
+    layout->addWidget(otherColor_, 3, 1);
+    layout->setRowStretch(4, 1);
+    grid.addWidget(effects, 2, 0, 3, 1);
+}
+
+void TFontChooserDialog::AddSample(QGridLayout& grid)
+{
+    auto* box = new QGroupBox(QStringLiteral("Sample"), this);
+    sample_ = new QLineEdit(box);
     sample_->setObjectName(QStringLiteral("Sample"));
     sample_->setAlignment(Qt::AlignCenter);
     // A large font must not resize the dialog.
     sample_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     sample_->setMinimumHeight(64);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(sample_);
+    grid.addWidget(box, 2, 1, 1, 2);
+}
+
+void TFontChooserDialog::AddWritingSystem(QGridLayout& grid)
+{
     writingSystem_ = new QComboBox(this);
     writingSystem_->setObjectName(QStringLiteral("WritingSystem"));
+    grid.addWidget(Caption("&Writing system:", writingSystem_, this), 3, 1, 1, 2);
+    grid.addWidget(writingSystem_, 4, 1, 1, 2, Qt::AlignTop);
+}
+
+void TFontChooserDialog::AddButtons(QGridLayout& grid)
+{
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons_->setObjectName(QStringLiteral("Buttons"));
+    grid.addWidget(buttons_, 5, 0, 1, 3);
+}
 
-    auto* effectsLayout = new QGridLayout(effects);
-    effectsLayout->addWidget(strikeout_, 0, 0, 1, 2);
-    effectsLayout->addWidget(underline_, 1, 0, 1, 2);
-    effectsLayout->addWidget(Caption("C&olor:", color_, effects), 2, 0, 1, 2);
-    effectsLayout->addWidget(color_, 3, 0);
-    effectsLayout->addWidget(otherColor_, 3, 1);
-    effectsLayout->setRowStretch(4, 1);
-    auto* sampleLayout = new QVBoxLayout(sampleBox);
-    sampleLayout->addWidget(sample_);
-
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(Caption("&Font:", family_, this), 0, 0);
-    grid->addWidget(Caption("Font st&yle:", style_, this), 0, 1);
-    grid->addWidget(Caption("&Size:", size_, this), 0, 2);
-    grid->addWidget(family_, 1, 0);
-    grid->addWidget(style_, 1, 1);
-    grid->addWidget(size_, 1, 2);
-    grid->addWidget(effects, 2, 0, 3, 1);
-    grid->addWidget(sampleBox, 2, 1, 1, 2);
-    grid->addWidget(Caption("&Writing system:", writingSystem_, this), 3, 1, 1, 2);
-    grid->addWidget(writingSystem_, 4, 1, 1, 2, Qt::AlignTop);
-    grid->addWidget(buttons_, 5, 0, 1, 3);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
-
+void TFontChooserDialog::Load(const TFont& font)
+{
     // The family and style drawn for the font, not the names it asks for.
     const QFontInfo shown(ToQFont(font));
     family_->setCurrentFont(QFont(shown.family()));
@@ -132,7 +159,10 @@ TFontChooserDialog::TFontChooserDialog(const TFont& font, const QColor& sampleBa
     FillCharsets(font.Charset);
     UpdateSampleText();
     UpdateSample();
+}
 
+void TFontChooserDialog::Connect()
+{
     // Another family keeps the weight and slant of the style chosen last.
     connect(family_, &QFontComboBox::currentFontChanged, this, [this] {
         FillStyles(bold_, italic_);

@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QFontComboBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -31,6 +32,15 @@ public:
     static constexpr int MaxSize = 512;
 
 private:
+    // The steps of building the dialog, in this order.
+    void AddFontRow(QGridLayout& grid);
+    void AddEffects(QGridLayout& grid);
+    void AddSample(QGridLayout& grid);
+    void AddWritingSystem(QGridLayout& grid);
+    void AddButtons(QGridLayout& grid);
+    void Load(const TFont& font);
+    void Connect();
+
     void FillStyles(bool bold, bool italic);
     void FillColors(TColor color);
     void FillCharsets(int charset);
