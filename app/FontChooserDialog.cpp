@@ -23,6 +23,9 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 QIcon Swatch(const QColor& color)
@@ -46,6 +49,21 @@ bool StyleBold(const QString& family, const QString& style) { return QFontDataba
 bool StyleItalic(const QString& family, const QString& style)
 {
     return QFontDatabase::font(family, style, 12).style() != QFont::StyleNormal;
+}
+
+bool RegularName(const QString& name)
+{
+    static const QStringList names{QStringLiteral("Regular"), QStringLiteral("Normal"), QStringLiteral("Book"),
+                                   QStringLiteral("Roman")};
+    return names.contains(name, Qt::CaseInsensitive);
+}
+
+QStringList FamilyStyles(const QString& family)
+{
+    std::vector<StyleFace> faces;
+    for (const QString& style : QFontDatabase::styles(family))
+        faces.push_back({style, QFontDatabase::weight(family, style), StyleItalic(family, style)});
+    return StyleListOrder(std::move(faces));
 }
 
 QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent)
@@ -188,7 +206,7 @@ QString TFontChooserDialog::Family() const { return family_->currentFont().famil
 void TFontChooserDialog::FillStyles(bool bold, bool italic)
 {
     const QString family = Family();
-    const QStringList styles = QFontDatabase::styles(family);
+    const QStringList styles = FamilyStyles(family);
     QFont wanted(family);
     wanted.setBold(bold);
     wanted.setItalic(italic);
@@ -287,6 +305,18 @@ TFont TFontChooserDialog::Chosen() const
     font.Color = TColorFromColor(color_->currentData().value<QColor>());
     font.Charset = writingSystem_->currentData().toInt();
     return font;
+}
+
+QStringList StyleListOrder(std::vector<StyleFace> faces)
+{
+    const auto key = [](const StyleFace& f) {
+        return std::tuple(!(RegularName(f.name) && !f.italic), f.weight, f.italic, f.name.size(), f.name);
+    };
+    std::sort(faces.begin(), faces.end(), [&](const StyleFace& a, const StyleFace& b) { return key(a) < key(b); });
+    QStringList names;
+    for (const StyleFace& f : faces)
+        names << f.name;
+    return names;
 }
 
 bool ChooseFont(TFont& font, const QColor& sampleBackground)

@@ -5,6 +5,9 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QStringList>
+
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -65,6 +68,19 @@ private:
     bool bold_ = false;
     bool italic_ = false;
 };
+
+// One style of a family as the style list sees it.
+struct StyleFace {
+    QString name;
+    int weight;  // QFont's scale: 400 normal, 700 bold
+    bool italic; // oblique counts as italic
+};
+
+// A family's styles in the order the style list shows them, whatever order
+// the font database gives: the regular face (named Regular, Normal, Book or
+// Roman) first, then by weight, upright before italic; faces alike in both
+// by the shorter name, then by name.
+QStringList StyleListOrder(std::vector<StyleFace> faces);
 
 // Shows the dialog modally on font; when the user confirms, font becomes
 // the chosen one and the result is true. Cancelled, font stays as it was.

@@ -20,12 +20,15 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 using namespace at;
 
 Q_DECLARE_METATYPE(QFontDatabase::WritingSystem)
 Q_DECLARE_METATYPE(TFont)
+Q_DECLARE_METATYPE(std::vector<StyleFace>)
 
 namespace {
 
@@ -82,6 +85,8 @@ private slots:
     void charsetsWithoutWritingSystemOfTheirOwn_data();
     void charsetsWithoutWritingSystemOfTheirOwn();
     void charsetTableRules();
+    void styleListOrder_data();
+    void styleListOrder();
     void opensOnFont_data();
     void opensOnFont();
     void untouchedComesBackUnchanged_data();
@@ -160,6 +165,49 @@ void FontChooserDialogTest::charsetTableRules()
     }
     captions.removeDuplicates();
     QCOMPARE(captions.size(), qsizetype(CharsetTable.size()));
+}
+
+void FontChooserDialogTest::styleListOrder_data()
+{
+    using Faces = std::vector<StyleFace>;
+    QTest::addColumn<Faces>("faces");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("none") << Faces{} << QStringList{};
+    QTest::newRow("the four faces")
+        << Faces{{"Bold Italic", 700, true}, {"Bold", 700, false}, {"Italic", 400, true}, {"Regular", 400, false}}
+        << QStringList{"Regular", "Italic", "Bold", "Bold Italic"};
+    // As the database gives DejaVu Serif, the regular face last.
+    QTest::newRow("DejaVu Serif") << Faces{{"Condensed Italic", 400, true}, {"Bold", 700, false},
+                                           {"Condensed Bold Italic", 700, true}, {"Condensed", 400, false},
+                                           {"Condensed Bold", 700, false}, {"Italic", 400, true},
+                                           {"Bold Italic", 700, true}, {"Book", 400, false}}
+                                  << QStringList{"Book",           "Condensed",   "Italic",
+                                                 "Condensed Italic", "Bold",      "Condensed Bold",
+                                                 "Bold Italic",    "Condensed Bold Italic"};
+    QTest::newRow("regular first, lighter ones after it")
+        << Faces{{"Light", 300, false}, {"Thin", 100, false}, {"Roman", 400, false}, {"Black", 900, false}}
+        << QStringList{"Roman", "Thin", "Light", "Black"};
+    QTest::newRow("regular names in any case") << Faces{{"Oblique", 400, true}, {"normal", 400, false}}
+                                               << QStringList{"normal", "Oblique"};
+    QTest::newRow("an italic is never the regular face")
+        << Faces{{"Medium", 500, false}, {"Regular", 400, true}} << QStringList{"Regular", "Medium"};
+    QTest::newRow("no regular face: by weight alone")
+        << Faces{{"Bold", 700, false}, {"Medium", 500, false}, {"Light Italic", 300, true}, {"Light", 300, false}}
+        << QStringList{"Light", "Light Italic", "Medium", "Bold"};
+    QTest::newRow("alike: the shorter name, then by name")
+        << Faces{{"Wide Oblique", 400, true}, {"Condensed Oblique", 400, true}, {"Oblique", 400, true},
+                 {"Semi Oblique", 400, true}}
+        << QStringList{"Oblique", "Semi Oblique", "Wide Oblique", "Condensed Oblique"};
+}
+
+void FontChooserDialogTest::styleListOrder()
+{
+    QFETCH(std::vector<StyleFace>, faces);
+    QFETCH(QStringList, order);
+    QCOMPARE(StyleListOrder(faces), order);
+    // The database's order does not matter.
+    std::reverse(faces.begin(), faces.end());
+    QCOMPARE(StyleListOrder(faces), order);
 }
 
 void FontChooserDialogTest::opensOnFont_data()
