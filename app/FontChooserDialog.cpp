@@ -51,6 +51,9 @@ bool StyleItalic(const QString& family, const QString& style)
     return QFontDatabase::font(family, style, 12).style() != QFont::StyleNormal;
 }
 
+// In widths of an "X", beside the room of an icon.
+constexpr int StyleNameLength = 18;
+
 bool RegularName(const QString& name)
 {
     static const QStringList names{QStringLiteral("Regular"), QStringLiteral("Normal"), QStringLiteral("Book"),
@@ -87,8 +90,9 @@ TFontChooserDialog::TFontChooserDialog(const TFont& font, const QColor& sampleBa
     AddSample(*grid);
     AddWritingSystem(*grid);
     AddButtons(*grid);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
+    // Every control at the size it asks for: the style's smallest button is
+    // narrower than "More colors...", and a smaller dialog would cut it.
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     Load(font);
     Connect();
 }
@@ -99,6 +103,10 @@ void TFontChooserDialog::AddFontRow(QGridLayout& grid)
     family_->setObjectName(QStringLiteral("Family"));
     style_ = new QComboBox(this);
     style_->setObjectName(QStringLiteral("Style"));
+    // One width for every family, room for names like "Condensed Bold
+    // Oblique": the dialog keeps its size whatever family it opens on.
+    style_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    style_->setMinimumContentsLength(StyleNameLength);
     size_ = new QSpinBox(this);
     size_->setObjectName(QStringLiteral("Size"));
     size_->setRange(MinSize, MaxSize);

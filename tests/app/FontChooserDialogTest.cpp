@@ -1,5 +1,6 @@
-// The font dialog's window on its own: what it opens on, what its widgets
-// change, what it gives back; and the charsets behind its writing systems.
+// The font dialog's window on its own, under the style start-up applies:
+// what it opens on, what its widgets change, what it gives back, that it
+// fits every family; and the charsets behind its writing systems.
 #include "AppTestSupport.h"
 #include "Charsets.h"
 #include "Codes.h"
@@ -13,14 +14,18 @@
 #include <QDialogButtonBox>
 #include <QFontComboBox>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -60,6 +65,17 @@ struct Widgets {
     QDialogButtonBox* buttons;
 };
 
+QString CaptionOf(const QWidget* w)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    if (const auto* box = qobject_cast<const QGroupBox*>(w))
+        return box->title();
+    return {};
+}
+
 bool Installed(const QString& family) { return QFontDatabase::families().contains(family); }
 
 TFont MakeFont(const QString& name, int size, TFontStyles style, TColor color, int charset)
@@ -80,6 +96,7 @@ TFont MakeFont(const QString& name, int size, TFontStyles style, TColor color, i
 class FontChooserDialogTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void writingSystemsAndCharsets_data();
     void writingSystemsAndCharsets();
     void charsetsWithoutWritingSystemOfTheirOwn_data();
@@ -101,7 +118,15 @@ private slots:
     void okAndCancel_data();
     void okAndCancel();
     void tabWalksTheDialog();
+    void fitsEveryFamily_data();
+    void fitsEveryFamily();
+
+private:
+    // The style as start-up applies it, for every dialog of the test.
+    std::unique_ptr<StartedWindow> started_;
 };
+
+void FontChooserDialogTest::initTestCase() { started_ = std::make_unique<StartedWindow>(); }
 
 void FontChooserDialogTest::writingSystemsAndCharsets_data()
 {
@@ -475,6 +500,58 @@ void FontChooserDialogTest::tabWalksTheDialog()
     QCOMPARE(QApplication::focusWidget(), w.family);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), w.buttons->button(QDialogButtonBox::Cancel));
+}
+
+void FontChooserDialogTest::fitsEveryFamily_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("regular");
+    QTest::newRow("DejaVu Sans") << "DejaVu Sans" << "Book";
+    // Narrower than the others, with the fewest styles.
+    QTest::newRow("DejaVu Sans Mono") << "DejaVu Sans Mono" << "Book";
+    // The database gives its regular face last.
+    QTest::newRow("DejaVu Serif") << "DejaVu Serif" << "Book";
+    QTest::newRow("DejaVu Sans Condensed") << "DejaVu Sans Condensed" << "Book";
+}
+
+void FontChooserDialogTest::fitsEveryFamily()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, regular);
+    if (!Installed(family))
+        QSKIP("font family not installed");
+    TFontChooserDialog reference(MakeFont("DejaVu Sans", 12, 0, 0xFFFFFF, 1));
+    reference.show();
+    TFontChooserDialog dialog(MakeFont(family, 12, 0, 0xFFFFFF, 1));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const Widgets w(dialog);
+    QCOMPARE(w.family->currentText(), family);
+    // Every caption gets the room it asks for.
+    for (QWidget* c : dialog.findChildren<QWidget*>()) {
+        if (!c->isVisible() || !(qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c) ||
+                                 qobject_cast<QGroupBox*>(c)))
+            continue;
+        const QSize hint = c->sizeHint();
+        QVERIFY2(c->width() >= hint.width() && c->height() >= hint.height(),
+                 qPrintable(QStringLiteral("%1 \"%2\": %3x%4 for %5x%6")
+                                .arg(QString::fromLatin1(c->metaObject()->className()), CaptionOf(c))
+                                .arg(c->width())
+                                .arg(c->height())
+                                .arg(hint.width())
+                                .arg(hint.height())));
+    }
+    // One size whatever the family: its controls do not take the family's font.
+    QCOMPARE(dialog.size(), reference.size());
+    // The regular face first, every style name whole in its box.
+    QCOMPARE(w.style->itemText(0), regular);
+    QStyleOptionComboBox option;
+    option.initFrom(w.style);
+    const int room =
+        w.style->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w.style).width();
+    for (int i = 0; i < w.style->count(); ++i)
+        QVERIFY2(w.style->fontMetrics().horizontalAdvance(w.style->itemText(i)) <= room,
+                 qPrintable(w.style->itemText(i)));
 }
 
 QTEST_MAIN(FontChooserDialogTest)
