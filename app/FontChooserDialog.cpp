@@ -130,6 +130,8 @@ void TFontChooserDialog::AddEffects(QGridLayout& grid)
     color_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // A plain list: the menu-like look leaves too little room for the captions.
     color_->setItemDelegate(new QStyledItemDelegate(color_));
+    // The whole table at once, and a colour of the user's own beyond it.
+    color_->setMaxVisibleItems(static_cast<int>(ColorTable.size()) + 1);
     otherColor_ = new QPushButton(QStringLiteral("&More colors..."), effects);
     otherColor_->setObjectName(QStringLiteral("MoreColors"));
     otherColor_->setAutoDefault(false);
@@ -161,6 +163,8 @@ void TFontChooserDialog::AddWritingSystem(QGridLayout& grid)
 {
     writingSystem_ = new QComboBox(this);
     writingSystem_->setObjectName(QStringLiteral("WritingSystem"));
+    // The whole table at once, and a charset of the font's own beyond it.
+    writingSystem_->setMaxVisibleItems(static_cast<int>(CharsetTable.size()) + 1);
     grid.addWidget(Caption("&Writing system:", writingSystem_, this), 3, 1, 1, 2);
     grid.addWidget(writingSystem_, 4, 1, 1, 2, Qt::AlignTop);
 }

@@ -8,6 +8,7 @@
 #include "FontChooserDialog.h"
 #include "ModalDriver.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -120,6 +122,8 @@ private slots:
     void tabWalksTheDialog();
     void fitsEveryFamily_data();
     void fitsEveryFamily();
+    void tableListsShowEveryEntry_data();
+    void tableListsShowEveryEntry();
 
 private:
     // The style as start-up applies it, for every dialog of the test.
@@ -552,6 +556,33 @@ void FontChooserDialogTest::fitsEveryFamily()
     for (int i = 0; i < w.style->count(); ++i)
         QVERIFY2(w.style->fontMetrics().horizontalAdvance(w.style->itemText(i)) <= room,
                  qPrintable(w.style->itemText(i)));
+}
+
+void FontChooserDialogTest::tableListsShowEveryEntry_data() { fitsEveryFamily_data(); }
+
+void FontChooserDialogTest::tableListsShowEveryEntry()
+{
+    QFETCH(QString, family);
+    if (!Installed(family))
+        QSKIP("font family not installed");
+    TFontChooserDialog dialog(MakeFont(family, 12, 0, 0xFFFFFF, 1));
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    const Widgets w(dialog);
+    for (QComboBox* box : {w.color, w.writingSystem}) {
+        // Opened as a user opens it: the click gives the list the focus first.
+        QTest::mouseClick(box, Qt::LeftButton);
+        QAbstractItemView* list = box->view();
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(list->model()->rowCount(), 16);
+        QCOMPARE(list->verticalScrollBar()->maximum(), 0);
+        for (int i = 0; i < 16; ++i)
+            QVERIFY2(list->viewport()->rect().contains(list->visualRect(list->model()->index(i, 0))),
+                     qPrintable(box->itemText(i)));
+        box->hidePopup();
+        QTRY_VERIFY(!list->isVisible());
+    }
 }
 
 QTEST_MAIN(FontChooserDialogTest)
