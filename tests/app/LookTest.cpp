@@ -1,14 +1,19 @@
 // One look: the info box, the error box and the font dialog follow the
-// window's style, a ticked check box shows a tick, and keyboard focus shows
-// on every control of the tab order.
+// window's style, their buttons carry no icons, a ticked check box shows a
+// tick, and keyboard focus shows on every control of the tab order.
 #include "AppTestSupport.h"
 #include "ErrorBox.h"
+#include "FontChooserDialog.h"
+#include "ModalDriver.h"
 #include "RichEdit.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTimer>
@@ -50,6 +55,33 @@ ModalShot ShootModal(const std::function<void()>& open)
     return shot;
 }
 
+// Fusion as a desktop platform has it: dialog buttons ask for icons.
+class IconButtonsStyle : public QProxyStyle {
+public:
+    IconButtonsStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+// Runs open, which shows a modal Box and waits; gives the captions of the
+// box's buttons that carry an icon, or "not shown".
+template <class Box>
+QStringList ButtonsWithIcons(const std::function<void()>& open)
+{
+    QStringList withIcon{QStringLiteral("not shown")};
+    TModalDriver<Box> driver([&](Box& box) {
+        withIcon.clear();
+        for (QPushButton* b : box.template findChildren<QPushButton*>())
+            if (b->isVisible() && !b->icon().isNull())
+                withIcon << b->text();
+    });
+    open();
+    return withIcon;
+}
+
 } // namespace
 
 class LookTest : public QObject {
@@ -57,6 +89,8 @@ class LookTest : public QObject {
 private slots:
     void boxesFollowTheStyle_data();
     void boxesFollowTheStyle();
+    void buttonsWithoutIcons_data();
+    void buttonsWithoutIcons();
     void tickedBoxShowsATick();
     void focusShows_data();
     void focusShows();
@@ -94,6 +128,44 @@ void LookTest::boxesFollowTheStyle()
         const QColor middle = b.pixelColor(b.width() / 2, b.height() - 4);
         QVERIFY2(middle.lightness() < 128, qPrintable(middle.name()));
     }
+}
+
+void LookTest::buttonsWithoutIcons_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("Info") << "Info";
+    QTest::newRow("error") << "error";
+    QTest::newRow("Font") << "Font";
+    QTest::newRow("More colors") << "More colors";
+}
+
+void LookTest::buttonsWithoutIcons()
+{
+    QFETCH(QString, box);
+    StartedWindow started;
+    TForm1& form = started.Form();
+    // The window's sheet over a base style that asks for icons.
+    QApplication::setStyle(new IconButtonsStyle);
+    QVERIFY(!qApp->styleSheet().isEmpty());
+    QVERIFY(started.ShowActive());
+    const TExceptionSink old = SetExceptionSink({}); // the real error box
+    QStringList withIcon;
+    if (box == "Info")
+        withIcon = ButtonsWithIcons<QMessageBox>([&] { form.Info1->trigger(); });
+    else if (box == "error")
+        withIcon = ButtonsWithIcons<QMessageBox>(
+            [] { ShowException(QStringLiteral("'x' is not a valid integer value")); });
+    else if (box == "Font")
+        withIcon = ButtonsWithIcons<TFontChooserDialog>([&] { form.Font1->trigger(); });
+    else
+        withIcon = ButtonsWithIcons<QColorDialog>([&] {
+            TModalDriver<TFontChooserDialog> font([](TFontChooserDialog& dialog) {
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("MoreColors")), Qt::LeftButton);
+            });
+            form.Font1->trigger();
+        });
+    SetExceptionSink(old);
+    QVERIFY2(withIcon.isEmpty(), qPrintable(withIcon.join(QStringLiteral(", "))));
 }
 
 void LookTest::tickedBoxShowsATick()
