@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Takes pictures of the running program on a virtual display:
 #   xvfb-run -a -s "-screen 0 1024x768x24" bash tools/screenshot.sh [--docs] [--out DIR] [STATE...]
-# STATE is one of: start line editmenu rtfmenu info font error refused busy
-# autocolor focus (all of them when none is named). Each picture is DIR/STATE.png,
-# for focus one DIR/focus-CONTROL.png per control in the tab order
-# (DIR is build/screenshots unless --out says otherwise); --docs also
+# STATE is one of: start line editmenu rtfmenu info font fontfamilies error
+# refused busy autocolor focus (all of them when none is named). Each picture
+# is DIR/STATE.png, for focus one DIR/focus-CONTROL.png per control in the
+# tab order, for fontfamilies DIR/font-FAMILY.png and DIR/font-FAMILY-colors.png
+# for the families sans, sans-mono and serif (DIR is build/screenshots unless
+# --out says otherwise); --docs also
 # copies "line" to docs/line-preview.png and "font" to docs/font-dialog.png.
 # "refused" is "Line" on a megabyte with too little memory left, over an
 # earlier result; "busy" is the window while it renders a megabyte, taken
@@ -20,13 +22,13 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --docs) docs=true ;;
     --out) out=$2; shift ;;
-    start|line|editmenu|rtfmenu|info|font|error|refused|busy|autocolor|focus) states+=("$1") ;;
+    start|line|editmenu|rtfmenu|info|font|fontfamilies|error|refused|busy|autocolor|focus) states+=("$1") ;;
     -h|--help) sed -n '2,/^set -e/p' "$0" | grep '^#'; exit 0 ;;
     *) sed -n '2,/^set -e/p' "$0" | grep '^#' >&2; exit 2 ;;
   esac
   shift
 done
-[ ${#states[@]} -gt 0 ] || states=(start line editmenu rtfmenu info font error refused busy autocolor focus)
+[ ${#states[@]} -gt 0 ] || states=(start line editmenu rtfmenu info font fontfamilies error refused busy autocolor focus)
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display: run it as  xvfb-run -a -s \"-screen 0 1024x768x24\" bash $0" >&2
   exit 1
@@ -94,6 +96,15 @@ preview_command() {
   sleep 1.5
 }
 
+# Opens "Font", types a family into it and confirms it.
+choose_family() {
+  preview_command 3
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key --delay 200 Tab Return
+  sleep 1
+}
+
 for state in "${states[@]}"; do
   if [ "$state" = error ]; then
     launch build/tests/app/ErrorBoxShow
@@ -112,6 +123,23 @@ for state in "${states[@]}"; do
     info) preview_command 4 ;;
     font) run_line; preview_command 3 ;;
     autocolor) click 22 380; click 300 250 ;;
+    fontfamilies)
+      # The dialog opened again once the preview has each family, then its
+      # colour list, opened from the keyboard.
+      run_line
+      for family in "DejaVu Sans" "DejaVu Sans Mono" "DejaVu Serif"; do
+        name=$(printf '%s' "${family#DejaVu }" | tr 'A-Z ' 'a-z-')
+        choose_family "$family"
+        preview_command 3
+        shoot "font-$name"
+        xdotool key --delay 200 Tab Tab Tab Tab Tab alt+Down
+        sleep 1
+        shoot "font-$name-colors"
+        xdotool key --delay 300 Escape Escape
+        sleep 0.5
+      done
+      stop
+      continue ;;
     busy)
       # A megabyte pasted and "Line" clicked; the picture while it renders.
       head -c 1048576 /dev/zero | tr '\0' 'x' | xclip -selection clipboard
