@@ -51,7 +51,8 @@ bool StyleItalic(const QString& family, const QString& style)
     return QFontDatabase::font(family, style, 12).style() != QFont::StyleNormal;
 }
 
-// In widths of an "X", beside the room of an icon.
+// The style box's room in widths of an "X": enough for names like
+// "Condensed Bold Oblique".
 constexpr int StyleNameLength = 18;
 
 bool RegularName(const QString& name)
@@ -103,8 +104,8 @@ void TFontChooserDialog::AddFontRow(QGridLayout& grid)
     family_->setObjectName(QStringLiteral("Family"));
     style_ = new QComboBox(this);
     style_->setObjectName(QStringLiteral("Style"));
-    // One width for every family, room for names like "Condensed Bold
-    // Oblique": the dialog keeps its size whatever family it opens on.
+    // One width for every family: the dialog keeps its size whatever
+    // family it opens on.
     style_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     style_->setMinimumContentsLength(StyleNameLength);
     size_ = new QSpinBox(this);
