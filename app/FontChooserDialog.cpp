@@ -313,8 +313,8 @@ TFont TFontChooserDialog::Chosen() const
     font.Size = size_->value();
     font.Height = HeightFromSize(font.Size);
     font.Pitch = QFontDatabase::isFixedPitch(family) ? TFontPitch::fpFixed : TFontPitch::fpVariable;
-    font.Style = (StyleBold(family, style) ? fsBold : 0u) | (StyleItalic(family, style) ? fsItalic : 0u) |
-                 (underline_->isChecked() ? fsUnderline : 0u) | (strikeout_->isChecked() ? fsStrikeOut : 0u);
+    font.Style = (StyleBold(family, style) ? fsBold : 0u) | (StyleItalic(family, style) ? fsItalic : 0u)
+                 | (underline_->isChecked() ? fsUnderline : 0u) | (strikeout_->isChecked() ? fsStrikeOut : 0u);
     font.Color = TColorFromColor(color_->currentData().value<QColor>());
     font.Charset = writingSystem_->currentData().toInt();
     return font;

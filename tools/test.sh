@@ -3,7 +3,8 @@
 #
 #   tools/test.sh          Release build and every test (on 4 cores: about
 #                          1.5 minutes from a clean tree, 10 seconds once built)
-#   tools/test.sh --full   then also every test under AddressSanitizer,
+#   tools/test.sh --full   then also the layout of every source (clang-format,
+#                          as .clang-format says), every test under AddressSanitizer,
 #                          UndefinedBehaviorSanitizer and LeakSanitizer, and
 #                          5 seconds of every fuzz target (on 4 cores: about
 #                          5 minutes from a clean tree, plus clang's install
@@ -27,7 +28,7 @@ werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 
 if $full; then
-  bash tools/setup.sh clang libclang-rt-14-dev llvm
+  bash tools/setup.sh clang clang-format libclang-rt-14-dev llvm
 else
   bash tools/setup.sh
 fi
@@ -38,6 +39,10 @@ cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 $full || exit 0
+
+echo "== Every source laid out as .clang-format says"
+find common engine parser remover scan render app tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+  xargs -0 clang-format --dry-run --Werror
 
 echo "== Every test under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTLINE_SANITIZE=ON -DTINTLINE_WERROR=$werror

@@ -1,11 +1,11 @@
 // The font dialog's window on its own, under the style start-up applies:
 // what it opens on, what its widgets change, what it gives back, that it
 // fits every family; and the charsets behind its writing systems.
+#include "FontChooserDialog.h"
 #include "AppTestSupport.h"
 #include "Charsets.h"
 #include "Codes.h"
 #include "Color.h"
-#include "FontChooserDialog.h"
 #include "ModalDriver.h"
 
 #include <QAbstractItemView>
@@ -45,15 +45,13 @@ struct Widgets {
         : family(d.findChild<QFontComboBox*>("Family")), style(d.findChild<QComboBox*>("Style")),
           size(d.findChild<QSpinBox*>("Size")), strikeout(d.findChild<QCheckBox*>("Strikeout")),
           underline(d.findChild<QCheckBox*>("Underline")), color(d.findChild<QComboBox*>("Color")),
-          moreColors(d.findChild<QPushButton*>("MoreColors")),
-          writingSystem(d.findChild<QComboBox*>("WritingSystem")), sample(d.findChild<QLineEdit*>("Sample")),
-          buttons(d.findChild<QDialogButtonBox*>("Buttons"))
-    {
-    }
+          moreColors(d.findChild<QPushButton*>("MoreColors")), writingSystem(d.findChild<QComboBox*>("WritingSystem")),
+          sample(d.findChild<QLineEdit*>("Sample")), buttons(d.findChild<QDialogButtonBox*>("Buttons"))
+    {}
     bool Complete() const
     {
-        return family && style && size && strikeout && underline && color && moreColors && writingSystem && sample &&
-               buttons;
+        return family && style && size && strikeout && underline && color && moreColors && writingSystem && sample
+               && buttons;
     }
     QFontComboBox* family;
     QComboBox* style;
@@ -201,11 +199,14 @@ void FontChooserDialogTest::styleListOrder_data()
     using Faces = std::vector<StyleFace>;
     QTest::addColumn<Faces>("faces");
     QTest::addColumn<QStringList>("order");
+    // clang-format off
     QTest::newRow("none") << Faces{} << QStringList{};
     QTest::newRow("the four faces")
         << Faces{{"Bold Italic", 700, true}, {"Bold", 700, false}, {"Italic", 400, true}, {"Regular", 400, false}}
         << QStringList{"Regular", "Italic", "Bold", "Bold Italic"};
+    // clang-format on
     // As the database gives DejaVu Serif, the regular face last.
+    // clang-format off
     QTest::newRow("DejaVu Serif") << Faces{{"Condensed Italic", 400, true}, {"Bold", 700, false},
                                            {"Condensed Bold Italic", 700, true}, {"Condensed", 400, false},
                                            {"Condensed Bold", 700, false}, {"Italic", 400, true},
@@ -227,6 +228,7 @@ void FontChooserDialogTest::styleListOrder_data()
         << Faces{{"Wide Oblique", 400, true}, {"Condensed Oblique", 400, true}, {"Oblique", 400, true},
                  {"Semi Oblique", 400, true}}
         << QStringList{"Oblique", "Semi Oblique", "Wide Oblique", "Condensed Oblique"};
+    // clang-format on
 }
 
 void FontChooserDialogTest::styleListOrder()
@@ -249,6 +251,7 @@ void FontChooserDialogTest::opensOnFont_data()
     QTest::addColumn<bool>("underline");
     QTest::addColumn<QString>("color");
     QTest::addColumn<QString>("writingSystem");
+    // clang-format off
     QTest::newRow("serif bold italic red Greek")
         << MakeFont("DejaVu Serif", 20, fsBold | fsItalic, 0x0000FF, 161) << "DejaVu Serif" << "Bold Italic" << 20
         << false << false << "04 Red" << "Greek";
@@ -261,10 +264,13 @@ void FontChooserDialogTest::opensOnFont_data()
     QTest::newRow("own colour, default charset")
         << MakeFont("DejaVu Sans", 30, fsItalic, 0x123456, 1) << "DejaVu Sans" << "Oblique" << 30 << false << false
         << "Custom" << "Any";
+    // clang-format on
     TFont byHeight = MakeFont("DejaVu Serif", 0, 0, 0xC0C0C0, 0);
     byHeight.Height = -16;
+    // clang-format off
     QTest::newRow("height only") << byHeight << "DejaVu Serif" << "Book" << 12 << false << false << "15 Light Gray"
                                  << "Latin";
+    // clang-format on
 }
 
 void FontChooserDialogTest::opensOnFont()
@@ -493,9 +499,16 @@ void FontChooserDialogTest::tabWalksTheDialog()
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     const Widgets w(dialog);
     QCOMPARE(QApplication::focusWidget(), w.family);
-    const QList<QWidget*> order{w.style,  w.size,       w.strikeout,     w.underline,
-                                w.color,  w.moreColors, w.sample,        w.writingSystem,
-                                w.buttons->button(QDialogButtonBox::Ok), w.buttons->button(QDialogButtonBox::Cancel)};
+    const QList<QWidget*> order{w.style,
+                                w.size,
+                                w.strikeout,
+                                w.underline,
+                                w.color,
+                                w.moreColors,
+                                w.sample,
+                                w.writingSystem,
+                                w.buttons->button(QDialogButtonBox::Ok),
+                                w.buttons->button(QDialogButtonBox::Cancel)};
     for (QWidget* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -512,13 +525,19 @@ void FontChooserDialogTest::fitsEveryFamily_data()
     QTest::addColumn<QString>("regular");
     QTest::addColumn<TColor>("color");
     QTest::addColumn<int>("charset");
+    // clang-format off
     QTest::newRow("DejaVu Sans") << "DejaVu Sans" << "Book" << TColor(0xFFFFFF) << 1;
+    // clang-format on
     // Narrower than the others, with the fewest styles.
+    // clang-format off
     QTest::newRow("DejaVu Sans Mono") << "DejaVu Sans Mono" << "Book" << TColor(0x0000FF) << 0;
+    // clang-format on
     // The database gives its regular face last. A colour and a charset of
     // the font's own add an entry to each list.
+    // clang-format off
     QTest::newRow("DejaVu Serif") << "DejaVu Serif" << "Book" << TColor(0x123456) << 254;
     QTest::newRow("DejaVu Sans Condensed") << "DejaVu Sans Condensed" << "Book" << TColor(0) << 204;
+    // clang-format on
 }
 
 void FontChooserDialogTest::fitsEveryFamily()
@@ -539,8 +558,8 @@ void FontChooserDialogTest::fitsEveryFamily()
     // Every caption in the application's font and given the room it asks for.
     const QString appFamily = QFontInfo(QApplication::font()).family();
     for (QWidget* c : dialog.findChildren<QWidget*>()) {
-        if (!c->isVisible() || !(qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c) ||
-                                 qobject_cast<QGroupBox*>(c)))
+        if (!c->isVisible()
+            || !(qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c) || qobject_cast<QGroupBox*>(c)))
             continue;
         QCOMPARE(QFontInfo(c->font()).family(), appFamily);
         const QSize hint = c->sizeHint();

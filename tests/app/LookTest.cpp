@@ -153,8 +153,8 @@ void LookTest::buttonsWithoutIcons()
     if (box == "Info")
         withIcon = ButtonsWithIcons<QMessageBox>([&] { form.Info1->trigger(); });
     else if (box == "error")
-        withIcon = ButtonsWithIcons<QMessageBox>(
-            [] { ShowException(QStringLiteral("'x' is not a valid integer value")); });
+        withIcon =
+            ButtonsWithIcons<QMessageBox>([] { ShowException(QStringLiteral("'x' is not a valid integer value")); });
     else if (box == "Font")
         withIcon = ButtonsWithIcons<TFontChooserDialog>([&] { form.Font1->trigger(); });
     else
