@@ -11,7 +11,7 @@
 # "refused" is "Line" on a megabyte with too little memory left, over an
 # earlier result; "busy" is the window while it renders a megabyte, taken
 # with the mouse pointer. Builds the program and the error box's helper, and
-# needs xdotool, xclip, imagemagick and (for busy) ffmpeg.
+# installs what it needs: xdotool, xclip, imagemagick and (for busy) ffmpeg.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,6 +33,27 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "No display: run it as  xvfb-run -a -s \"-screen 0 1024x768x24\" bash $0" >&2
   exit 1
 fi
+tools=(xdotool xclip imagemagick)
+[[ " ${states[*]} " == *" busy "* ]] && tools+=(ffmpeg)
+bash tools/setup.sh "${tools[@]}"
+# imagemagick and ffmpeg bring fonts of their own (URW, Type 1, Noto) that
+# would stand in for "Courier New" and the like; the pictures show the
+# program with the fonts it is installed with.
+fonts=$(mktemp)
+cat >"$fonts" <<'EOF'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <selectfont><rejectfont>
+    <glob>/usr/share/fonts/opentype/urw-base35/*</glob>
+    <glob>/usr/share/fonts/type1/*</glob>
+    <glob>/usr/share/fonts/X11/Type1/*</glob>
+    <glob>/usr/share/fonts/truetype/noto/*</glob>
+  </rejectfont></selectfont>
+</fontconfig>
+EOF
+export FONTCONFIG_FILE=$fonts
 mkdir -p "$out"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)" --target Tarvexa1 ErrorBoxShow >/dev/null
@@ -42,7 +63,7 @@ line=$'Hello \xe2\x80\xa2nick> \x0304,1red\x03 and \x02bold\x02, \x1Fline\x1F, \
 
 pid=
 stop() { if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; pid=; fi; }
-trap stop EXIT
+trap 'stop; rm -f "$fonts"' EXIT
 
 # Starts a program and waits for its main window; sets wid, X, Y.
 launch() {
