@@ -1,7 +1,7 @@
 #pragma once
 // The font dialog's window: family, style, size, effects, colour and
 // writing system of a font, with a sample line, built from Qt's widgets.
-#include "FontDialog.h"
+#include "FontModel.h"
 
 #include <QColor>
 #include <QDialog>

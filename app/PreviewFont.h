@@ -2,7 +2,7 @@
 // The font of a rich-text control as a TFont: Qt's font for name, size,
 // pitch and style, the control's font colour, and its charset, which Qt
 // fonts do not carry, kept on the control.
-#include "FontDialog.h"
+#include "FontModel.h"
 
 #include <QFont>
 

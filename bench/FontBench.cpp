@@ -12,6 +12,7 @@
 #include "MainForm.h"
 #include "Pump.h"
 #include "QtText.h"
+#include "RichEdit.h"
 #include "StartUp.h"
 
 #include <QAction>

@@ -4,13 +4,14 @@
 
 #include <cstdint>
 
-inline QColor ColorFromTColor(std::uint32_t c)
+using TColor = std::uint32_t; // 0x00BBGGRR
+
+inline QColor ColorFromTColor(TColor c)
 {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
-inline std::uint32_t TColorFromColor(const QColor& c)
+inline TColor TColorFromColor(const QColor& c)
 {
-    return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8
-           | static_cast<std::uint32_t>(c.blue()) << 16;
+    return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 | static_cast<TColor>(c.blue()) << 16;
 }

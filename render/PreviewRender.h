@@ -2,15 +2,16 @@
 // Putting a cleaned line into the preview: the append, the three fixed
 // regions split at the lead and bracket markers, and the apply loop that
 // gives every Format List run its colour or style.
+#include "FontStyles.h"
 #include "StringList.h"
 #include "UnicodeString.h"
-
-#include "RichEdit.h"
 
 #include <QColor>
 
 #include <cstdint>
 #include <functional>
+
+class TRichEdit;
 
 // Which of the four styles the apply loop last added; carried from entry
 // to entry through one list.

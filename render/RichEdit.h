@@ -3,16 +3,13 @@
 // line list, text length, selection and selection attributes of the
 // platform's rich edit. Selection positions count UTF-16 units and one per
 // line break; out-of-range selections are clamped, never refused.
+#include "FontStyles.h"
 #include "UnicodeString.h"
 
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include <cstdint>
-
-enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-using TFontStyles = unsigned;
-inline constexpr TFontStyles AllStyles = fsBold | fsItalic | fsUnderline | fsStrikeOut;
 
 class TRichEdit : public QTextEdit {
     Q_OBJECT
