@@ -140,7 +140,9 @@ TForm1::TForm1(QWidget* Owner) : QWidget(Owner), ui_(std::make_unique<Ui::TForm1
     windowPump_ = QtSliceEventPump();
     BindHandlers();
 
-    // 2. to 7.
+    // What the window definition does not hold, in this order: the markers
+    // empty, the Format List, the dark preview with its white font, AutoColor
+    // off, then the markers the renderer splits a line at.
     NBL = UnicodeString();
     NBR = UnicodeString();
     TBL = UnicodeString();
@@ -261,6 +263,14 @@ bool TForm1::ColorType() const { return colortype; }
 UnicodeString TForm1::LeadMarker() const { return NBL; }
 
 UnicodeString TForm1::BracketMarker() const { return NBR; }
+
+void TForm1::ProcessWindowEvents(TRenderStep step)
+{
+    switch (step) {
+    case TRenderStep::ApplyLoop: ProcessWindowEvents(TWindowStep::ApplyLoop); break;
+    case TRenderStep::AfterLayout: ProcessWindowEvents(TWindowStep::AfterLayout); break;
+    }
+}
 
 void TForm1::ProcessWindowEvents(TWindowStep step)
 {

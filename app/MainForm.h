@@ -30,6 +30,17 @@ class TForm1;
 
 using TObject = QObject;
 
+// Where a "Line" click stands when the window lets its events in: its own
+// long steps and the render's. The window's pump is the same at each; the
+// step is for a hook that runs something at a chosen one (the tests do).
+enum class TWindowStep {
+    Listing,     // the character listing
+    Log,         // the Format List written into the memo
+    ApplyLoop,   // the render's: the runs of the Format List coloured
+    AfterLayout, // the render's: the preview's new line laid out
+    MemoCatchUp, // the memo's view catching up after the render
+};
+
 class TForm1 : public QWidget, public TRenderView {
     Q_OBJECT
 public:
@@ -113,7 +124,7 @@ public:
     bool ColorType() const override;
     UnicodeString LeadMarker() const override;
     UnicodeString BracketMarker() const override;
-    void ProcessWindowEvents(TWindowStep step) override;
+    void ProcessWindowEvents(TRenderStep step) override;
 
     // The memo's lines as the program wrote them.
     const TMemoLines& MemoLines() const { return *memo_; }
@@ -140,6 +151,8 @@ private:
     void InsertColor(std::size_t row);
     // The rendering job of a "Line" click: passes, scan and preview.
     void RunRenderJob(const UnicodeString& line);
+    // Lets the window's events in at one step of a "Line" click.
+    void ProcessWindowEvents(TWindowStep step);
     // The window's pump for one long step of a render, for the memo's slices.
     std::function<void()> WindowPump(TWindowStep step);
 

@@ -116,12 +116,12 @@ void TRTFLine::DoSynchronize()
             // An entry that does not convert ends the loop; the runs before it stay.
             RunStage([&] {
                 ApplyFormatList(rtf, str, Buff, at, look, toggles,
-                                [this] { view_.ProcessWindowEvents(TWindowStep::ApplyLoop); });
+                                [this] { view_.ProcessWindowEvents(TRenderStep::ApplyLoop); });
             });
         }
         // Laying the line out was one long step: the window catches up before
         // the next.
-        view_.ProcessWindowEvents(TWindowStep::AfterLayout);
+        view_.ProcessWindowEvents(TRenderStep::AfterLayout);
     }
     // A selection the user or a command made while the line was coloured
     // (the font command selects all) is one made after the render: it stays.

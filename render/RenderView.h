@@ -8,14 +8,11 @@
 
 class TRichEdit;
 
-// The long steps of a "Line" click that the passes' own message pump does
-// not reach, between whose slices the window handles its events.
-enum class TWindowStep {
-    Listing,     // the character listing
-    Log,         // the Format List written into the memo
+// The render's long steps that the passes' own message pump does not
+// reach; the window handles its events between their slices.
+enum class TRenderStep {
     ApplyLoop,   // the runs of the Format List coloured in the preview
     AfterLayout, // the preview's new line laid out
-    MemoCatchUp, // the memo's view catching up after the render
 };
 
 class TRenderView : public TFormatListHost {
@@ -37,5 +34,5 @@ public:
     virtual UnicodeString BracketMarker() const = 0;
     // Lets the window handle its pending events between the slices of a
     // long step; a window throttles it. By default nothing happens.
-    virtual void ProcessWindowEvents(TWindowStep /*step*/) {}
+    virtual void ProcessWindowEvents(TRenderStep /*step*/) {}
 };
