@@ -31,13 +31,6 @@ void AppendDisplay(QString& s, const char16_t* units, std::size_t count)
 
 } // namespace
 
-QString MemoDisplayText(const UnicodeString& line)
-{
-    QString s;
-    AppendDisplay(s, line.str().data(), line.str().size());
-    return s;
-}
-
 TMemoLines::TMemoLines(QPlainTextEdit& memo) : memo_(memo), hasLines_(!memo.document()->isEmpty()) {}
 
 void TMemoLines::Add(const UnicodeString& line)

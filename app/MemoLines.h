@@ -96,6 +96,3 @@ private:
     // The vertical scroll bar's range, counted from the lines, not laid out.
     void CountScrollRange();
 };
-
-// The form in which the memo shows a line.
-QString MemoDisplayText(const UnicodeString& line);

@@ -13,13 +13,14 @@
 #include <string>
 #include <vector>
 
-// The walk as told: one index that a match takes back by the deleted count,
-// the rules tried in table order at every step, each end the first
-// occurrence of its pattern after the deletion. It never deletes before the
-// last deletion point, and every character it has passed is one that no
-// rule matches, so the text is kept as what is done (no code in it) and what
-// is left, with the deletions between them; the ends are found from the
-// deletion point on, by following each code to its next occurrence.
+// The scan walks the text with one index, which a match takes back by the
+// deleted count; at every step the rules are tried in table order, and each
+// end is the first occurrence of its pattern after the deletion. It never
+// deletes before the last deletion point, and every character it has passed
+// is one that no rule matches, so the text is kept as what is done (no code
+// in it) and what is left, with the deletions between them; the ends are
+// found from the deletion point on, by following each code to its next
+// occurrence.
 
 namespace {
 

@@ -22,7 +22,7 @@ struct LoopPlan {
     PatternTrie trie;
 
     // Works the plan of the list out; the list makes it once.
-    explicit LoopPlan(std::span<const RuleLoop> loops);
+    explicit LoopPlan(std::span<const RuleLoop> list);
 
     // Whether the fast engine gives the literal results for the loop.
     static bool Accepts(const RuleLoop& loop);

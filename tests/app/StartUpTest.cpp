@@ -37,7 +37,7 @@ void StartUpTest::namesAndIcon()
 {
     InitializeApplication();
     QCOMPARE(QApplication::applicationName(), QString("Tarvexa1"));
-    QCOMPARE(QApplication::applicationVersion(), QString("1.0.0.0"));
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral(TINTLINE_VERSION));
     const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
     for (int s : {16, 24, 32, 48, 256})
         QVERIFY2(sizes.contains(QSize(s, s)), qPrintable(QString::number(s)));

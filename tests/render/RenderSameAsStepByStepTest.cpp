@@ -18,7 +18,9 @@ using namespace rt;
 
 namespace {
 
-// The job as told, one stage after the other, without a shared layout pass.
+// The rendering job written out plainly, stage after stage: the passes, the
+// scan on its literal form, the log, the regions and the apply loop, with no
+// edit block or paint hold around the preview's formatting.
 void StepByStep(FakeView& view, const UnicodeString& Line)
 {
     UnicodeString Dummy;
