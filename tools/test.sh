@@ -4,7 +4,8 @@
 #   tools/test.sh          Release build and every test (on 4 cores: about
 #                          1.5 minutes from a clean tree, 10 seconds once built)
 #   tools/test.sh --full   then also the layout of every source (clang-format,
-#                          as .clang-format says), every test under AddressSanitizer,
+#                          as .clang-format says), the menu entry
+#                          (desktop-file-validate), every test under AddressSanitizer,
 #                          UndefinedBehaviorSanitizer and LeakSanitizer, and
 #                          5 seconds of every fuzz target (on 4 cores: about
 #                          5 minutes from a clean tree, plus clang's install
@@ -28,7 +29,7 @@ werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 
 if $full; then
-  bash tools/setup.sh clang clang-format libclang-rt-14-dev llvm
+  bash tools/setup.sh clang clang-format libclang-rt-14-dev llvm desktop-file-utils
 else
   bash tools/setup.sh
 fi
@@ -43,6 +44,13 @@ $full || exit 0
 echo "== Every source laid out as .clang-format says"
 find common engine parser remover scan render app tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
   xargs -0 clang-format --dry-run --Werror
+
+echo "== The menu entry as the desktop entry rules say (hints count too)"
+report=$(desktop-file-validate app/Tarvexa1.desktop 2>&1) || true
+if [ -n "$report" ]; then
+  echo "$report" >&2
+  exit 1
+fi
 
 echo "== Every test under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTLINE_SANITIZE=ON -DTINTLINE_WERROR=$werror
