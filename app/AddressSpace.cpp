@@ -1,3 +1,4 @@
+// The memory check before a long line: can the process still take the memory?
 #include "AddressSpace.h"
 
 #include <cstdlib>

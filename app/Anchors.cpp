@@ -1,3 +1,4 @@
+// Anchored layout: children keep their anchored sides as the window resizes.
 #include "Anchors.h"
 
 #include <QEvent>

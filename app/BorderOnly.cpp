@@ -1,3 +1,4 @@
+// "Border only" controls: the style paints the border, the control its own colours.
 #include "BorderOnly.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// The error box for an exception that nothing else caught, and its test sink.
 #include "ErrorBox.h"
 
 #include "Exception.h"

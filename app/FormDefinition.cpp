@@ -1,3 +1,4 @@
+// The window definition's font heights applied to its controls, and labels fitted to their captions.
 #include "FormDefinition.h"
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// The info box: its own message box, caption "Info", one OK button, no icon.
 #include "InfoBox.h"
 
 #include <QMessageBox>

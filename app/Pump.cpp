@@ -1,3 +1,4 @@
+// The window's message pumps: Qt handles pending events every few milliseconds.
 #include "Pump.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// Start-up: names, icon, style, the main window and the message loop.
 #include "StartUp.h"
 
 #include "Application.h"

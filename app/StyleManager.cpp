@@ -1,3 +1,4 @@
+// Visual styles: a style sheet from the resources, drawn on Fusion.
 #include "StyleManager.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// What each step of the road receives for one workload, made on first use.
 #include "StageInputs.h"
 
 #include "FormatListHost.h"

@@ -1,3 +1,4 @@
+// Google Benchmark's table, and a closing summary beside each linear reference.
 #include "Summary.h"
 
 #include <cstdio>

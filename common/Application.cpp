@@ -1,3 +1,4 @@
+// The application object's message pump and its hook.
 #include "Application.h"
 
 namespace {

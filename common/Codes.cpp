@@ -1,3 +1,4 @@
+// The colour-code tables, built by rule, once.
 #include "Codes.h"
 
 namespace Codes {

@@ -1,3 +1,4 @@
+// A message pump that lets its work run at most once per interval.
 #include "ThrottledPump.h"
 
 #include <algorithm>

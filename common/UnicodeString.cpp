@@ -1,3 +1,4 @@
+// The text value's operations and their edge rules.
 #include "UnicodeString.h"
 
 #include "Exception.h"

@@ -1,3 +1,4 @@
+// What each text operation promises for every input, checked on one call.
 #include "Checks.h"
 
 #include "CodeSets.h"

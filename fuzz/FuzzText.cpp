@@ -1,3 +1,4 @@
+// Fuzz bytes turned into a line rich in codes, digits, commas and surrogates.
 #include "FuzzText.h"
 
 #include <string_view>

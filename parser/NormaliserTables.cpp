@@ -1,3 +1,4 @@
+// The rule loops of the colour normaliser, stage by stage, built once.
 #include "NormaliserTables.h"
 
 #include "Codes.h"

@@ -1,3 +1,4 @@
+// The Color & Style Scan: one walk that deletes codes and records their runs.
 #include "ColorStyleScan.h"
 
 #include "Application.h"

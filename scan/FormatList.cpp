@@ -1,3 +1,4 @@
+// The Format List's entries and the upkeep of their positions.
 #include "FormatList.h"
 
 #include "Application.h"

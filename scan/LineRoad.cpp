@@ -1,3 +1,4 @@
+// The road of one line from Pass1 to the cleaned text.
 #include "LineRoad.h"
 
 #include "ColorParser.h"

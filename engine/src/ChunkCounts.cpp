@@ -1,3 +1,4 @@
+// Per chunk, how many occurrences of each pattern start in it.
 #include "ChunkCounts.h"
 
 #include "EngineCheck.h"

@@ -1,3 +1,4 @@
+// Sets of chunk numbers as bits with a summary level.
 #include "ChunkSets.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// A long text as a row of short chunks, edited one chunk at a time.
 #include "ChunkText.h"
 
 #include "EngineCheck.h"

@@ -1,3 +1,4 @@
+// Where a trie's patterns occur in a chunked text, kept right through every edit.
 #include "OccurrenceIndex.h"
 
 #include "EngineCheck.h"

@@ -1,3 +1,4 @@
+// The patterns of one loop in a trie that tells which a text begins with.
 #include "PatternTrie.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The two code strippers: what each deletes, on tables, random and long lines.
 #include "CaseCheck.h"
 #include "ColorParser.h"
 #include <gtest/gtest.h>

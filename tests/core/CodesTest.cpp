@@ -1,3 +1,4 @@
+// The control codes, the colour table and the colour-code tables built by rule.
 #include "TestText.h"
 #include <gtest/gtest.h>
 

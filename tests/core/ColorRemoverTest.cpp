@@ -1,3 +1,4 @@
+// The code remover's operations on tables, random and long lines.
 #include "ColorRemover.h"
 #include "CaseCheck.h"
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The colour normaliser's loops and rules, each where its stage puts it.
 #include "NormaliserCheck.h"
 
 #include <algorithm>

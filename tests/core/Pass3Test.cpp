@@ -1,3 +1,4 @@
+// Pass3: colour codes repeated back to back collapse, nothing else changes.
 #include "CaseCheck.h"
 #include "ColorParser.h"
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Pass1: the whole pass, the lead wrap codes and the background numbers.
 #include "CaseCheck.h"
 #include "ColorParser.h"
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The trailing-code strip: the closing run of codes goes, nothing before it.
 #include "CaseCheck.h"
 #include "ColorParser.h"
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The text value's edge rules and its integer conversion.
 #include "Application.h"
 #include "Exception.h"
 #include "StringList.h"

@@ -1,3 +1,4 @@
+// The sets of codes each operation deletes or keeps.
 #include "CodeSets.h"
 
 #include "Codes.h"

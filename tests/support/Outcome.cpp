@@ -1,3 +1,4 @@
+// One run of a text step: its text, pumps and Format List.
 #include "Outcome.h"
 
 #include "Application.h"

@@ -1,3 +1,4 @@
+// One run of a colour and style scan with every upkeep call it made.
 #include "ScanRun.h"
 
 #include "FormatList.h"

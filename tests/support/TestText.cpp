@@ -1,3 +1,4 @@
+// Test texts built from pieces, and random texts.
 #include "TestText.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// Texts filtered by unit.
 #include "TextFilters.h"
 
 #include <string>
