@@ -1,137 +1,265 @@
-// The edit field's laid-out line: the layout the line edit makes of its text,
-// the height it centres, and the drawing of the part that shows.
+// The shown part of the line edit's line, drawn by the layout itself one run
+// of items at a time: the layout's line is narrowed to the run for the
+// drawing, then given back. A selection is drawn in the layout's three
+// steps over the whole shown part: the highlight, the selected items
+// clipped to it in the highlighted colour, the rest clipped outside it.
 #include "ShownLine.h"
 
-#include <QFontMetrics>
-#include <QGlyphRun>
 #include <QPainter>
+#include <QPainterPath>
+#include <QTextLayout>
+#include <QtGui/private/qtextengine_p.h>
+
+#include <cstring>
+#include <optional>
+
+static_assert(QT_VERSION == QT_VERSION_CHECK(6, 4, 2), "the shown line narrows Qt 6.4.2's text engine's line");
 
 namespace {
 
-// Glyphs drawn beyond each side of the shown part, for ink that reaches
-// past a glyph's own advance.
-constexpr int InkMargin = 16;
-
-enum : signed char { Unknown = -1, Inside = 1, Bidi = 2 };
-
-bool IsBidi(char32_t c)
+bool IsTab(const QTextEngine& engine, int item)
 {
-    switch (QChar::direction(c)) {
-    case QChar::DirR:
-    case QChar::DirAL:
-    case QChar::DirAN:
-    case QChar::DirRLE:
-    case QChar::DirRLO:
-    case QChar::DirLRE:
-    case QChar::DirLRO:
-    case QChar::DirPDF:
-    case QChar::DirRLI:
-    case QChar::DirLRI:
-    case QChar::DirFSI:
-    case QChar::DirPDI: return true;
-    default: return false;
-    }
+    return engine.layoutData->items.at(item).analysis.flags >= QScriptAnalysis::TabOrObject;
 }
 
-// What a character does to the line: whether its box stays inside the
-// font's (a combining mark is placed by its neighbour, so never counts as
-// inside) and whether it brings right-to-left text.
-signed char Classify(char32_t c, const QString& alone, const QFontMetrics& fm, const QRect& base)
-{
-    signed char kind = IsBidi(c) ? Bidi : 0;
-    if (!QChar::isMark(c)) {
-        const QRect box = fm.boundingRect(alone);
-        if (box.height() == 0 || (box.top() >= base.top() && box.bottom() <= base.bottom()))
-            kind |= Inside;
+// The layout's line, narrowed for one drawing and given back after it.
+class NarrowedLine {
+public:
+    explicit NarrowedLine(QTextEngine& engine) : line_(engine.lines[0]), whole_(line_) {}
+    ~NarrowedLine() { line_ = whole_; }
+    NarrowedLine(const NarrowedLine&) = delete;
+    NarrowedLine& operator=(const NarrowedLine&) = delete;
+
+    const QScriptLine& Whole() const { return whole_; }
+    void To(int from, int end)
+    {
+        line_.from = from;
+        line_.length = end - from;
+        // The layout's drawing shapes the line's trailing spaces too, and a
+        // tab shaped in a narrowed line would take another width.
+        line_.trailingSpaces = 0;
     }
-    return kind;
+
+private:
+    QScriptLine& line_;
+    const QScriptLine whole_;
+};
+
+// The layout shows a soft hyphen that ends its line. Where a run ends inside
+// the line, its ending soft hyphens, which draw nothing there, are left out;
+// one that shares its glyph with the unit before it keeps its glyph as it was.
+class EndingHyphens {
+public:
+    EndingHyphens(QTextEngine& engine, int start, int& end) : engine_(engine)
+    {
+        const QString& text = engine.layoutData->string;
+        while (end > start && text.at(end - 1) == QChar::SoftHyphen) {
+            const int item = engine.findItem(end - 1);
+            const QScriptItem& si = engine.layoutData->items.at(item);
+            const unsigned short* clusters = engine.logClusters(&si);
+            const int at = end - 1 - si.position;
+            if (at > 0 && end - 1 > start && clusters[at] == clusters[at - 1]) {
+                Keep(item);
+                return;
+            }
+            --end;
+        }
+    }
+    ~EndingHyphens()
+    {
+        if (!kept_.empty())
+            std::memcpy(engine_.shapedGlyphs(&engine_.layoutData->items[item_]).attributes, kept_.data(), kept_.size());
+    }
+    EndingHyphens(const EndingHyphens&) = delete;
+    EndingHyphens& operator=(const EndingHyphens&) = delete;
+
+private:
+    void Keep(int item)
+    {
+        item_ = item;
+        const QScriptItem& si = engine_.layoutData->items.at(item);
+        const QGlyphAttributes* attributes = engine_.shapedGlyphs(&si).attributes;
+        kept_.assign(attributes, attributes + si.num_glyphs);
+    }
+
+    QTextEngine& engine_;
+    int item_ = 0;
+    std::vector<QGlyphAttributes> kept_;
+};
+
+// The run's items drawn by the layout, their line starting at lineStart.
+void DrawRun(QPainter& p, QTextLayout& layout, NarrowedLine& line, const TLineItems& items, const TShownLine::Run& run,
+             const QPointF& lineStart, const QRectF& clip)
+{
+    QTextEngine& engine = *layout.engine();
+    const QScriptItem& low = engine.layoutData->items.at(run.lowItem);
+    const QScriptItem& high = engine.layoutData->items.at(run.highItem);
+    const int start = qMax(items.LineFrom(), low.position);
+    int end = qMin(items.LineEnd(), high.position + engine.length(run.highItem));
+    std::optional<EndingHyphens> hyphens;
+    if (end < items.LineEnd())
+        hyphens.emplace(engine, start, end);
+    if (end <= start)
+        return;
+    line.To(start, end);
+    layout.draw(&p, lineStart + QPointF(items.X(run.from) / 64.0, 0), {}, clip);
 }
 
-// The text as the line edit shows it: codes and separators as blanks.
-QString Shown(const QString& text)
+// Visual places [from, to) as runs, without tabs (they draw nothing
+// unformatted) and without the places that keep refuses.
+template <typename Keep>
+std::vector<TShownLine::Run> Runs(const QTextEngine& engine, const TLineItems& items, int from, int to, Keep keep)
 {
-    QString shown = text;
-    for (QChar& c : shown)
-        if ((c.unicode() < 0x20 && c.unicode() != 0x09) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator
-            || c == QChar::ObjectReplacementCharacter)
-            c = QChar(0x20);
-    return shown;
+    std::vector<TShownLine::Run> runs;
+    for (int v = from; v < to; ++v) {
+        const int item = items.Item(v);
+        if (IsTab(engine, item) || !keep(item))
+            continue;
+        if (!runs.empty()) {
+            TShownLine::Run& run = runs.back();
+            if (run.to == v && (item == run.lowItem - 1 || item == run.highItem + 1)) {
+                run.to = v + 1;
+                run.lowItem = qMin(run.lowItem, item);
+                run.highItem = qMax(run.highItem, item);
+                continue;
+            }
+        }
+        runs.push_back({v, v + 1, item, item});
+    }
+    return runs;
+}
+
+// The part of an item that the selection covers, from the line's start, as
+// the layout's drawing measures it for its highlight. False when none.
+bool SelectedPart(QTextEngine& engine, const TLineItems& items, int item, std::int64_t itemX, int start, int end,
+                  std::int64_t& x, std::int64_t& width)
+{
+    QScriptItem& si = engine.layoutData->items[item];
+    if (!si.num_glyphs)
+        engine.shape(item);
+    const int length = engine.length(item);
+    if (si.analysis.flags >= QScriptAnalysis::TabOrObject) {
+        if (si.position >= end || si.position + length <= start)
+            return false;
+        x = itemX;
+        width = si.width.value();
+        return true;
+    }
+    const int itemStart = qMax(items.LineFrom(), si.position);
+    const int itemEnd = qMin(items.LineEnd(), si.position + length);
+    const int from = qMax(itemStart, start) - si.position;
+    const int to = qMin(itemEnd, end) - si.position;
+    if (from >= to)
+        return false;
+    const unsigned short* clusters = engine.logClusters(&si);
+    const QGlyphLayout glyphs = engine.shapedGlyphs(&si);
+    const int glyphsStart = clusters[itemStart - si.position];
+    const int glyphsEnd = itemEnd == si.position + length ? si.num_glyphs : clusters[itemEnd - si.position];
+    const int startGlyph = clusters[from];
+    const int endGlyph = to == length ? si.num_glyphs : clusters[to];
+    QFixed offset;
+    QFixed selected;
+    // Right to left, the glyphs after the selection stand before it.
+    const bool reversed = si.analysis.bidiLevel % 2;
+    for (int g = reversed ? endGlyph : glyphsStart; g < (reversed ? glyphsEnd : startGlyph); ++g)
+        offset += glyphs.effectiveAdvance(g);
+    for (int g = startGlyph; g < endGlyph; ++g)
+        selected += glyphs.effectiveAdvance(g);
+    const QFixed inLigature = engine.offsetInLigature(&si, from, to, startGlyph);
+    x = itemX + (offset + inLigature).value();
+    width = (selected - inLigature + engine.offsetInLigature(&si, to, length, endGlyph)).value();
+    return true;
 }
 
 } // namespace
 
-void TShownLine::Update(const QString& text, const QFont& font)
+bool TShownLine::Plan(QTextLayout& layout, const TLineItems& items, qreal left, qreal right)
 {
-    if (laidOut_ && text == text_ && font == font_)
-        return;
-    if (!laidOut_ || !(font == font_)) {
-        unitInside_.assign(0x10000, Unknown);
-        pointInside_.clear();
-    }
-    text_ = text;
-    font_ = font;
-    laidOut_ = true;
-    layout_.setCacheEnabled(true);
-    layout_.setFont(font_);
-    layout_.setText(Shown(text_));
-    QTextOption option;
-    option.setTextDirection(Qt::LeftToRight);
-    option.setFlags(QTextOption::IncludeTrailingSpaces);
-    layout_.setTextOption(option);
-    layout_.beginLayout();
-    layout_.createLine();
-    layout_.endLayout();
-    Measure(text_);
-}
-
-// The line edit centres the box of the whole text; measuring that box anew
-// costs as much as laying a long line out. When every character's own box
-// stays inside the font's, the text's box is the font's, and only the
-// characters are measured, each once.
-void TShownLine::Measure(const QString& text)
-{
-    const QFontMetrics fm(font_);
-    const QRect base = fm.boundingRect(QStringLiteral(" "));
-    bool inside = base.height() <= fm.height();
-    bidi_ = false;
-    const ushort* units = text.utf16();
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n && (inside || !bidi_); ++i) {
-        signed char kind;
-        if (QChar::isHighSurrogate(units[i]) && i + 1 < n && QChar::isLowSurrogate(units[i + 1])) {
-            const char32_t c = QChar::surrogateToUcs4(units[i], units[i + 1]);
-            const auto known = pointInside_.constFind(c);
-            kind =
-                known != pointInside_.cend() ? *known : *pointInside_.insert(c, Classify(c, text.mid(i, 2), fm, base));
-            ++i;
-        } else {
-            signed char& known = unitInside_[units[i]];
-            if (known == Unknown)
-                known = Classify(units[i], QString(QChar(units[i])), fm, base);
-            kind = known;
+    const auto [first, last] =
+        items.Between(static_cast<std::int64_t>(left * 64), static_cast<std::int64_t>(right * 64));
+    first_ = first;
+    last_ = last;
+    const QTextEngine& engine = *layout.engine();
+    const QList<QTextLayout::FormatRange> formats = layout.formats();
+    if (!formats.isEmpty())
+        for (int v = first_; v < last_; ++v) {
+            const int item = items.Item(v);
+            if (!IsTab(engine, item))
+                continue;
+            const int at = engine.layoutData->items.at(item).position;
+            for (const QTextLayout::FormatRange& range : formats)
+                if (at >= range.start && at < range.start + range.length)
+                    return false;
         }
-        inside = inside && (kind & Inside);
-        bidi_ = bidi_ || (kind & Bidi);
-    }
-    boxHeight_ = inside ? fm.height() : qMax(fm.boundingRect(text).height(), fm.height());
+    runs_ = Runs(engine, items, first_, last_, [](int) { return true; });
+    return static_cast<int>(runs_.size()) <= MostRuns;
 }
 
-void TShownLine::Draw(QPainter& p, const QPoint& topLeft, const QRect& clip,
-                      const QTextLayout::FormatRange* selection) const
+void TShownLine::Draw(QPainter& p, QTextLayout& layout, const TLineItems& items, const QPoint& topLeft,
+                      const QRect& clip, const Selection* selection) const
 {
+    QTextEngine& engine = *layout.engine();
+    NarrowedLine line(engine);
+    const QScriptLine& whole = line.Whole();
+    const QPointF lineStart = QPointF(topLeft) + layout.position();
+    const QRectF clipF(clip);
+
+    // The highlight: the selected part of each item, within the line's box
+    // and the clip, widened to whole pixels.
+    QPainterPath highlight;
     if (selection) {
-        layout_.draw(&p, topLeft, {*selection}, clip);
+        QRectF lineRect(lineStart.x() + whole.x.toReal(), lineStart.y() + whole.y.toReal(), whole.textWidth.toReal(),
+                        whole.height().toReal());
+        lineRect.setBottom(qCeil(lineRect.bottom()));
+        const QRectF within = lineRect & clipF;
+        const std::int64_t origin = QFixed::fromReal(lineStart.x()).value() + whole.x.value();
+        highlight.setFillRule(Qt::WindingFill);
+        for (int v = first_; v < last_; ++v) {
+            std::int64_t x = 0;
+            std::int64_t width = 0;
+            if (SelectedPart(engine, items, items.Item(v), items.X(v), selection->start, selection->end, x, width)
+                && width > 0) {
+                const QRectF part((origin + x) / 64.0, lineStart.y() + whole.y.toReal(), width / 64.0,
+                                  whole.height().toReal());
+                highlight.addRect((within & part).toAlignedRect());
+            }
+        }
+    }
+    // Without a highlight in view the layout draws its text as unselected.
+    if (highlight.isEmpty()) {
+        for (const Run& run : runs_)
+            DrawRun(p, layout, line, items, run, lineStart, clipF);
         return;
     }
-    const QTextLine line = layout_.lineAt(0);
-    const int n = static_cast<int>(text_.size());
-    const int from = qMax(0, line.xToCursor(clip.left() - topLeft.x(), QTextLine::CursorOnCharacter) - InkMargin);
-    const int to = qMin(n, line.xToCursor(clip.right() + 1 - topLeft.x(), QTextLine::CursorOnCharacter) + InkMargin);
-    for (const QGlyphRun& run : layout_.glyphRuns(from, to - from))
-        p.drawGlyphRun(topLeft, run);
-}
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(selection->highlight);
+    p.drawPath(highlight);
+    p.restore();
 
-void TShownLine::DrawCursor(QPainter& p, const QPoint& topLeft, int pos, int width) const
-{
-    layout_.drawCursor(&p, topLeft, pos, width);
+    // The selected items in the highlighted colour, within the highlight.
+    const std::vector<Run> selected = Runs(engine, items, first_, last_, [&](int item) {
+        std::int64_t x = 0;
+        std::int64_t width = 0;
+        return SelectedPart(engine, items, item, 0, selection->start, selection->end, x, width);
+    });
+    p.save();
+    p.setClipPath(highlight, Qt::IntersectClip);
+    p.setPen(QPen(selection->highlightedText, 0));
+    for (const Run& run : selected)
+        DrawRun(p, layout, line, items, run, lineStart, clipF);
+    p.restore();
+
+    // The rest outside the highlight, within the line's box.
+    QRectF box(lineStart.x() + whole.x.toReal(), lineStart.y() + whole.y.toReal(), whole.textWidth.toReal(),
+               whole.height().ceil().toReal());
+    box.setRight(QFIXED_MAX);
+    QPainterPath outside;
+    outside.addRect(box & clipF);
+    outside -= highlight;
+    p.save();
+    p.setClipPath(outside, Qt::IntersectClip);
+    for (const Run& run : runs_)
+        DrawRun(p, layout, line, items, run, lineStart, clipF);
+    p.restore();
 }

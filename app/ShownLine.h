@@ -1,46 +1,67 @@
 #pragma once
-// The edit field's line as the line edit lays it out, laid out once per
-// change of text or font, and drawn only where it shows.
-#include <QFont>
-#include <QHash>
-#include <QString>
-#include <QTextLayout>
+// The drawing of the part of the line edit's laid-out line that shows, the
+// same as the layout's drawing of the whole line: the text, and a selection
+// as a highlight with its text in the highlighted colour. It costs what
+// shows, whatever the directions of the text.
+//
+// Qt behaviour this rests on, checked against Qt 6.4.2, each held to a
+// plain QLineEdit by EditFieldTest::looksLikeALineEdit:
+// - the layout draws the items of its line, narrowed to a run of items
+//   that stand side by side in the text, in the same order and with the
+//   same glyphs as in the whole line (bidi reordering keeps the order of
+//   any such run: the "right to left words", "alternating directions" and
+//   "embeddings" rows);
+// - its drawing measures each tab again from the narrowed line's start,
+//   so runs leave tabs out, which draw nothing unformatted ("coded" rows);
+// - it shows a soft hyphen that ends its line, so a run that ends inside
+//   the line ends before its soft hyphens ("soft hyphens" rows);
+// - a selection is a highlight of each item's selected part widened to
+//   whole pixels, the items it touches drawn clipped to it in the
+//   highlighted colour, the rest clipped to the line's box outside it
+//   (every row with a selection).
+#include "LineItems.h"
+
+#include <QBrush>
+#include <QPoint>
+#include <QRect>
 
 #include <vector>
 
 class QPainter;
+class QTextLayout;
 
 class TShownLine {
 public:
-    // Lays the text out again when it or the font changed since the last call.
-    void Update(const QString& text, const QFont& font);
+    struct Selection {
+        int start;
+        int end;
+        QBrush highlight;
+        QBrush highlightedText;
+    };
 
-    qreal CursorToX(int pos) const { return layout_.lineAt(0).cursorToX(pos); }
-    qreal NaturalWidth() const { return layout_.lineAt(0).naturalTextWidth(); }
-    int Ascent() const { return qRound(layout_.lineAt(0).ascent()); }
-    qreal Height() const { return layout_.lineAt(0).height(); }
-    // The height that the line edit centres in the field: that of the box of
-    // the text with its codes, at least the font's height.
-    int BoxHeight() const { return boxHeight_; }
-    // Right-to-left or embedding characters: their selections need the
-    // line edit's own drawing.
-    bool HasBidi() const { return bidi_; }
+    // Finds the items that reach into [left, right) (pixels from the line's
+    // start) and the runs they are drawn in. False when they are too many
+    // runs to draw one by one, or a tab in a format range shows (the layout
+    // draws the format of a tab only as part of its line).
+    bool Plan(QTextLayout& layout, const TLineItems& items, qreal left, qreal right);
+    // Draws what Plan found, the line starting at topLeft, within clip.
+    void Draw(QPainter& p, QTextLayout& layout, const TLineItems& items, const QPoint& topLeft, const QRect& clip,
+              const Selection* selection) const;
 
-    // The text, then the selection if any, as the line edit draws them at
-    // topLeft, but only the glyphs that reach clip when nothing is selected.
-    void Draw(QPainter& p, const QPoint& topLeft, const QRect& clip, const QTextLayout::FormatRange* selection) const;
-    void DrawCursor(QPainter& p, const QPoint& topLeft, int pos, int width) const;
+    // More runs than this are left to the layout's drawing of the whole line.
+    static constexpr int MostRuns = 2048;
+
+    // Items that stand side by side on screen and follow each other in the
+    // text: the layout draws them as one part of its line.
+    struct Run {
+        int from; // visual places [from, to)
+        int to;
+        int lowItem; // the items of the run, in the text's order
+        int highItem;
+    };
 
 private:
-    void Measure(const QString& text);
-
-    QString text_;
-    QFont font_;
-    bool laidOut_ = false;
-    QTextLayout layout_;
-    int boxHeight_ = 0;
-    bool bidi_ = false;
-    // Whether a character's own box stays inside the font's, per font.
-    std::vector<signed char> unitInside_;
-    QHash<char32_t, bool> pointInside_;
+    int first_ = 0;
+    int last_ = 0;
+    std::vector<Run> runs_;
 };

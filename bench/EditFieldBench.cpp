@@ -1,7 +1,11 @@
 // The edit field's figures of the window benchmark, each in a child process:
-// the shown window idling with W4 in the focused edit field (the caret blinks
-// and the field repaints), and "Line" clicked on W4 with the focus elsewhere
-// and with the focus put back into the field at the render's first pump.
+// the shown window with W4 in its focused edit field, and the same window
+// with a plain QLineEdit in the field's place, each idling with the line
+// plain, with one right-to-left letter and all selected (the caret blinks
+// and the field repaints), then a key typed, two inserts from the edit
+// menu, a paste and an undo, each until the field has shown it, and the
+// memory; then "Line" clicked on W4 with the focus elsewhere and with the
+// focus put back into the field at the render's first pump.
 #include "EditFieldBench.h"
 
 #include "WindowMeter.h"
@@ -13,24 +17,27 @@
 #include "QtText.h"
 #include "StartUp.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
-constexpr const char* IdleChild = "edit-idle";
+constexpr const char* FieldChild = "edit-field";
+constexpr const char* PlainChild = "edit-plain";
 constexpr const char* AwayChild = "edit-render-away";
-constexpr const char* FieldChild = "edit-render-field";
+constexpr const char* IntoFieldChild = "edit-render-field";
 constexpr int IdleSeconds = 6;
 
 const UnicodeString& W4()
@@ -101,40 +108,117 @@ void Idle(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-// A key typed at pos: from the press until the field has shown the new text.
-double TypeKey(QLineEdit& field, const PaintClock& paints, int pos)
+// What act costs until the field has shown its outcome, after a rest.
+double UntilShown(const PaintClock& paints, const std::function<void()>& act)
 {
-    field.setCursorPosition(pos);
     Idle(600);
     const int before = paints.Count();
     QElapsedTimer clock;
     clock.start();
-    QTest::keyClick(&field, Qt::Key_X);
-    while (paints.Count() == before && clock.elapsed() < 10000)
+    act();
+    while (paints.Count() == before && clock.elapsed() < 30000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     return clock.nsecsElapsed() / 1e6;
 }
 
-int RunIdle()
+// The longest stretch without an event while the window idles, the focus
+// in the field; the first layout and paint of a line belong to its paste.
+double IdleStretch(TForm1& form)
 {
-    ShownWindow window;
-    TForm1& form = window.Form();
-    form.IRCEdit->setText(ToQString(W4()));
-    form.IRCEdit->setFocus(Qt::MouseFocusReason);
-    Idle(1500); // the first layout and paint of the line belong to the paste
-    PaintClock paints(*form.IRCEdit);
+    Idle(1500);
     StretchMeter meter(form, 0, false);
     meter.Start();
     meter.ClickEnded();
     Idle(IdleSeconds * 1000);
     meter.Stop();
-    const int idlePaints = paints.Count();
-    const double idlePaintMs = paints.LongestMs();
-    const double endMs = TypeKey(*form.IRCEdit, paints, form.IRCEdit->text().size());
-    const double middleMs = TypeKey(*form.IRCEdit, paints, form.IRCEdit->text().size() / 2);
-    std::printf("%s|%d|%.3f|%d|%.3f|%d|%d|%.3f|%.3f\n", IdleChild, IdleSeconds, meter.Longest() / 1e6, idlePaints,
-                idlePaintMs, QGuiApplication::styleHints()->cursorFlashTime(), form.IRCEdit->hasFocus() ? 1 : 0, endMs,
-                middleMs);
+    return meter.Longest() / 1e6;
+}
+
+// The figures of one side, in the order the parent prints them.
+struct Figure {
+    const char* about;
+    bool memory; // MiB, else ms
+};
+
+const std::array<Figure, 13> SideFigures{{
+    {"idle, the line plain: longest stretch without an event", false},
+    {"idle, one right-to-left letter in the middle", false},
+    {"idle, all selected", false},
+    {"the longest repaint in those states, first ones included", false},
+    {"a key typed at the end, until shown", false},
+    {"a key typed in the middle", false},
+    {"\"Bold\" from the edit menu, caret in the middle", false},
+    {"\"04 Red\" from the edit menu (two writes)", false},
+    {"Ctrl+V of W4 again at the end (2 Mi units)", false},
+    {"Ctrl+Z of that paste", false},
+    {"resident with W4 shown, beside the window without it", true},
+    {"peak until then, beside the window without W4", true},
+    {"the process's peak after all the edits", true},
+}};
+
+int RunSide(bool plain)
+{
+    ShownWindow window;
+    TForm1& form = window.Form();
+    QLineEdit* edit = form.IRCEdit;
+    if (plain) {
+        // A plain line edit where the field stands, which the menu's commands then write.
+        auto* line = new QLineEdit(edit->parentWidget());
+        line->setGeometry(edit->geometry());
+        line->setFont(edit->font());
+        line->setMaxLength(edit->maxLength());
+        line->setContextMenuPolicy(edit->contextMenuPolicy());
+        line->show();
+        edit->hide();
+        form.IRCEdit = line;
+        edit = line;
+    }
+    edit->setFocus(Qt::MouseFocusReason);
+    Idle(1000);
+    const long baseKiB = StatusKiB("VmRSS:");
+    const long basePeakKiB = StatusKiB("VmHWM:");
+    const QString line = ToQString(W4());
+    edit->setText(line);
+    Idle(1500);
+    const long shownKiB = StatusKiB("VmRSS:");
+    const long shownPeakKiB = StatusKiB("VmHWM:");
+
+    std::array<double, SideFigures.size()> f{};
+    PaintClock paints(*edit);
+    f[0] = IdleStretch(form);
+    QString rightToLeft = line;
+    rightToLeft[rightToLeft.size() / 2] = QChar(0x05D0);
+    edit->setText(rightToLeft);
+    f[1] = IdleStretch(form);
+    edit->setText(line);
+    edit->selectAll();
+    f[2] = IdleStretch(form);
+    f[3] = paints.LongestMs();
+
+    edit->deselect();
+    f[4] = UntilShown(paints, [&] {
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_X);
+    });
+    edit->setCursorPosition(edit->text().size() / 2);
+    f[5] = UntilShown(paints, [&] { QTest::keyClick(edit, Qt::Key_X); });
+    f[6] = UntilShown(paints, [&] { form.Bold1->trigger(); });
+    f[7] = UntilShown(paints, [&] { form.Red1->trigger(); });
+    edit->end(false);
+    QGuiApplication::clipboard()->setText(line);
+    const qsizetype before = edit->text().size();
+    f[8] = UntilShown(paints, [&] { QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier); });
+    const bool pasted = edit->text().size() == before + line.size();
+    f[9] = UntilShown(paints, [&] { QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier); });
+    const bool undone = edit->text().size() == before;
+
+    f[10] = (shownKiB - baseKiB) / 1024.0;
+    f[11] = (shownPeakKiB - basePeakKiB) / 1024.0;
+    f[12] = StatusKiB("VmHWM:") / 1024.0;
+    std::printf("%s", plain ? PlainChild : FieldChild);
+    for (double figure : f)
+        std::printf("|%.3f", figure);
+    std::printf("|%d\n", pasted && undone && edit->hasFocus() ? 1 : 0);
     return 0;
 }
 
@@ -162,7 +246,7 @@ int RunRender(bool intoField)
     meter.ClickEnded();
     Settle(meter);
     meter.Stop();
-    std::printf("%s|%.3f|%.3f|%s|%d|%.3f|%d\n", intoField ? FieldChild : AwayChild, clickEnd / 1e6,
+    std::printf("%s|%.3f|%.3f|%s|%d|%.3f|%d\n", intoField ? IntoFieldChild : AwayChild, clickEnd / 1e6,
                 meter.Longest() / 1e6, meter.Where().c_str(), paints.Count(), paints.LongestMs(),
                 form.IRCEdit->hasFocus() ? 1 : 0);
     return 0;
@@ -188,36 +272,50 @@ std::string Readable(double ms)
     return buf;
 }
 
+std::string Cell(const QStringList& side, std::size_t i)
+{
+    if (side.size() != int(SideFigures.size()) + 2)
+        return "failed";
+    const double value = side[int(i) + 1].toDouble();
+    if (!SideFigures[i].memory)
+        return Readable(value);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f MiB", value);
+    return buf;
+}
+
 } // namespace
 
-bool IsEditFieldChild(const std::string& name) { return name == IdleChild || name == AwayChild || name == FieldChild; }
+bool IsEditFieldChild(const std::string& name)
+{
+    return name == FieldChild || name == PlainChild || name == AwayChild || name == IntoFieldChild;
+}
 
 int RunEditFieldChild(const std::string& name, int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (name == IdleChild)
-        return RunIdle();
-    return RunRender(name == FieldChild);
+    if (name == FieldChild || name == PlainChild)
+        return RunSide(name == PlainChild);
+    return RunRender(name == IntoFieldChild);
 }
 
 void PrintEditFieldFigures(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    std::printf("\nThe edit field with W4 (1 Mi units), one child process per figure:\n");
-    const QStringList idle = RunChild(IdleChild);
-    if (idle.size() == 9) {
-        std::printf("  idle %s s, focus in the field: longest stretch without an event %s; %s repaints of the field, "
-                    "the longest %s (caret blink every %d ms)%s\n",
-                    qPrintable(idle[1]), Readable(idle[2].toDouble()).c_str(), qPrintable(idle[3]),
-                    Readable(idle[4].toDouble()).c_str(), idle[5].toInt() / 2,
-                    idle[6] == QLatin1String("1") ? "" : "; the field had no focus");
-        std::printf("  a key typed until the field shows it: at the end %s, in the middle %s\n",
-                    Readable(idle[7].toDouble()).c_str(), Readable(idle[8].toDouble()).c_str());
-    } else
-        std::printf("  idle: the child process failed\n");
+    std::printf("\nThe edit field with W4 (1 Mi units), and a plain QLineEdit in its place, one child process each;\n"
+                "idle %d s in each state with the caret blinking:\n",
+                IdleSeconds);
+    const QStringList field = RunChild(FieldChild);
+    const QStringList plain = RunChild(PlainChild);
+    std::printf("  %-56s %12s %12s\n", "", "edit field", "QLineEdit");
+    for (std::size_t i = 0; i < SideFigures.size(); ++i)
+        std::printf("  %-56s %12s %12s\n", SideFigures[i].about, Cell(field, i).c_str(), Cell(plain, i).c_str());
+    for (const auto& [name, side] : {std::pair{"edit field", &field}, std::pair{"QLineEdit", &plain}})
+        if (side->size() == int(SideFigures.size()) + 2 && side->last() != QLatin1String("1"))
+            std::printf("  (%s: the paste or the undo did not take, or the field lost the focus)\n", name);
     std::fflush(stdout);
     const std::array<std::pair<const char*, const char*>, 2> renders{
-        {{AwayChild, "focus elsewhere"}, {FieldChild, "focus put into the field at the first pump"}}};
+        {{AwayChild, "focus elsewhere"}, {IntoFieldChild, "focus put into the field at the first pump"}}};
     for (const auto& [name, about] : renders) {
         const QStringList f = RunChild(name);
         if (f.size() == 7)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
-packages=(build-essential cmake pkg-config libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-extra "$@")
+packages=(build-essential cmake pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-base-private-dev fonts-dejavu-extra "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
