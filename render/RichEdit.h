@@ -3,6 +3,7 @@
 // line list, text length, selection and selection attributes of the
 // platform's rich edit. Selection positions count UTF-16 units and one per
 // line break; out-of-range selections are clamped, never refused.
+#include "ShownRows.h"
 #include "UnicodeString.h"
 
 #include <QTextCursor>
@@ -30,8 +31,12 @@ public:
     TFontStyles FontStyle() const;
 
     // Lines.Count and Lines.Add: the line is appended as one new line in the
-    // control's own look; line breaks inside it do not split it. An empty
-    // first line leaves the control empty (the renderer never adds one).
+    // control's own look, one row high: a line break inside it shows as a
+    // sign (BreakSigns.h). An empty first line leaves the control empty (the
+    // renderer never adds one). When the rows shown would pass the height
+    // that Qt can lay out, the oldest lines are folded away first
+    // (ShownRows.h): hidden, but kept in the text, its length and its
+    // positions. A line is coloured at the size of the font it is added with.
     int LinesCount() const;
     void LinesAdd(const UnicodeString& line);
     // Length of Text, where every line is followed by CR LF.
@@ -96,6 +101,11 @@ public:
 
 private:
     QTextCursor sel_;
+    TShownRows rows_;
     int Clamp(std::int64_t position) const;
     void MergeSelection(const QTextCharFormat& format);
+    // The pixel size a line added now is coloured at.
+    double LinePixels() const;
+    // Hides the count lines before the first one shown.
+    void Fold(int count);
 };
