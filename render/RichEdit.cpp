@@ -228,6 +228,27 @@ void TRichEdit::SetSelAttributes(const QColor& color, int points, TFontStyles on
         MergeSelection(f);
 }
 
+void TRichEdit::TakeFont(const QFont& font)
+{
+    if (fontHolds_ > 0)
+        heldFont_ = font;
+    else
+        setFont(font);
+}
+
+QFont TRichEdit::NextFont() const { return heldFont_ ? *heldFont_ : font(); }
+
+TRichEdit::FontHold::FontHold(TRichEdit& edit) : edit_(edit) { ++edit_.fontHolds_; }
+
+TRichEdit::FontHold::~FontHold()
+{
+    if (--edit_.fontHolds_ > 0 || !edit_.heldFont_)
+        return;
+    const QFont f = *edit_.heldFont_;
+    edit_.heldFont_.reset();
+    edit_.setFont(f);
+}
+
 // A document in an edit block reports its changes as one, when the block
 // closes, and its layout redoes the line then (RichEditTest::
 // editBlockReportsOnce).

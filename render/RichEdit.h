@@ -6,10 +6,12 @@
 #include "ShownRows.h"
 #include "UnicodeString.h"
 
+#include <QFont>
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include <cstdint>
+#include <optional>
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;
@@ -85,6 +87,23 @@ public:
         QTextCursor cursor_;
     };
 
+    // The control's font: taken at once, or, while a FontHold lives, when the
+    // last one ends; NextFont is the font that the control then has. A line
+    // is laid out with one font, not again for a font chosen half way.
+    void TakeFont(const QFont& font);
+    QFont NextFont() const;
+
+    class FontHold {
+    public:
+        explicit FontHold(TRichEdit& edit);
+        ~FontHold();
+        FontHold(const FontHold&) = delete;
+        FontHold& operator=(const FontHold&) = delete;
+
+    private:
+        TRichEdit& edit_;
+    };
+
     // Holds back painting while it lives, and paints once when it ends:
     // the view neither draws a line half formatted nor draws it twice.
     class PaintHold {
@@ -102,6 +121,8 @@ public:
 private:
     QTextCursor sel_;
     TShownRows rows_;
+    int fontHolds_ = 0;
+    std::optional<QFont> heldFont_;
     int Clamp(std::int64_t position) const;
     void MergeSelection(const QTextCharFormat& format);
     // The pixel size a line added now is coloured at.
