@@ -89,7 +89,10 @@ public:
 
     // The control's font: taken at once, or, while a FontHold lives, when the
     // last one ends; NextFont is the font that the control then has. A line
-    // is laid out with one font, not again for a font chosen half way.
+    // is laid out with one font, not again for a font chosen half way (Qt
+    // 6.4.2: a QTextEdit's new font lays its whole document out again at
+    // once, edit block or not; RenderEventsTest::
+    // fontChosenDuringTheLineWaitsForIt).
     void TakeFont(const QFont& font);
     QFont NextFont() const;
 
