@@ -1,5 +1,7 @@
+// The result memo's lines, written in batches and shown one row each.
 #include "MemoLines.h"
 
+#include "BreakSigns.h"
 #include "QtText.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -17,16 +19,7 @@ void AppendDisplay(QString& s, const char16_t* units, std::size_t count)
 {
     const qsizetype from = s.size();
     s.append(reinterpret_cast<const QChar*>(units), static_cast<qsizetype>(count));
-    for (qsizetype i = from; i < s.size(); ++i) {
-        switch (s[i].unicode()) {
-        case u'\n': s[i] = QChar(0x240A); break; // symbol for line feed
-        case u'\r': s[i] = QChar(0x240D); break; // symbol for carriage return
-        case 0x2029:
-        case 0xFDD0:
-        case 0xFDD1: s[i] = QChar(QChar::ReplacementCharacter); break;
-        default: break;
-        }
-    }
+    ShowBreakSigns(s, from);
 }
 
 } // namespace

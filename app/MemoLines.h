@@ -1,7 +1,8 @@
 #pragma once
-// The result memo's lines over a QPlainTextEdit. One Add is one memo line:
-// characters that the text control would take as a line break (CR, LF,
-// U+2029 and the two frame marks) are shown as a sign instead.
+// The result memo's lines over a QPlainTextEdit. One Add is one memo line,
+// one row high: characters that the text control would take as a line break
+// (CR, LF, U+2028, U+2029 and the two frame marks) are shown as a sign
+// instead (BreakSigns.h).
 #include "UnicodeString.h"
 
 #include <QPlainTextEdit>

@@ -8,14 +8,14 @@
 
 TControlFont::TControlFont(TRichEdit& control) : control_(control) {}
 
-QFont TControlFont::Font() const { return pending_ ? *pending_ : control_.font(); }
+QFont TControlFont::Font() const { return pending_ ? *pending_ : control_.NextFont(); }
 
 void TControlFont::SetFont(const QFont& font)
 {
     if (pending_)
         *pending_ = font;
     else
-        control_.setFont(font);
+        control_.TakeFont(font);
 }
 
 TFont TControlFont::Get() const
@@ -64,11 +64,11 @@ void TControlFont::SetSize(int size)
     SetFont(f);
 }
 
-TControlFont::Change::Change(TControlFont& font) : font_(font) { font_.pending_ = font_.control_.font(); }
+TControlFont::Change::Change(TControlFont& font) : font_(font) { font_.pending_ = font_.control_.NextFont(); }
 
 TControlFont::Change::~Change()
 {
     const QFont f = *font_.pending_;
     font_.pending_.reset();
-    font_.control_.setFont(f);
+    font_.control_.TakeFont(f);
 }

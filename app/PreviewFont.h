@@ -24,6 +24,9 @@ public:
     void SetPitch(TFontPitch pitch);
     void SetSize(int size);
 
+    // The font read and written is the one the control has, or takes when a
+    // render's hold of it ends (TRichEdit::FontHold).
+    //
     // While a Change lives, height, name, pitch and size go to a copy of
     // the control's font, which the control takes when the Change ends:
     // the same font as after the setters one by one, but the control lays

@@ -2,7 +2,8 @@
 // "Font" is confirmed through the dialog's chooser: alone, timed from the
 // confirmation until the window settles; and in the middle of a second
 // render of W4, once during the passes and once during the apply loop,
-// beside that render without it.
+// beside that render without it. Then "Font" alone once more, with the line
+// of 458,752 U+2029 rendered instead of W4.
 #include "FontBench.h"
 #include "WindowMeter.h"
 #include "Workloads.h"
@@ -40,6 +41,7 @@ const std::vector<Scenario> Scenarios{
     {"Font.none", "second \"Line\" on W4, no \"Font\""},
     {"Font.passes", "second \"Line\", \"Font\" in the passes"},
     {"Font.apply", "second \"Line\", \"Font\" in the apply loop"},
+    {"Font.breaks", "\"Font\" alone, PS458k rendered instead of W4"},
 };
 
 // A font unlike the start font in every property that "Font" copies.
@@ -76,7 +78,7 @@ Figures Run(const std::string& name, bool trace)
     TForm1& form = main.Form();
     const TPumpHookGuard pump(QtEventPump());
     form.show();
-    const UnicodeString w4 = Workloads()[3].text;
+    const UnicodeString w4 = name == "Font.breaks" ? HostileWorkloads()[0].text : Workloads()[3].text;
     form.IRCEdit->setText(QString::fromUtf16(u"w\x02"
                                              u"a\x03"
                                              u"04rm"));
@@ -89,7 +91,7 @@ Figures Run(const std::string& name, bool trace)
     Settle(meter);
     meter.Stop();
 
-    if (name == "Font") {
+    if (name == "Font" || name == "Font.breaks") {
         form.FontDialog1->SetChooser([&](TFont& font) {
             ChooseOther(font);
             meter.Start();

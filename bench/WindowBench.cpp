@@ -1,14 +1,15 @@
 // tintline_window_bench: "Line" clicked in the shown window as start-up
 // builds it, with start-up's message pump, on the benchmark's lines and a
-// 4 Mi line. For each line it prints the click, the longest stretch in which
-// the window handled no event, and the memory. Figures only; it never fails
+// 4 Mi line, and on lines of line breaks and of every unit. For each line it
+// prints the click, the longest stretch in which the window handled no
+// event, and the memory. Figures only; it never fails
 // on time. Each line runs in a child process of its own, so that the peak
 // memory is that line's alone.
 //
 // After the table come the edit field's figures (EditFieldBench.h) and the
 // "Font" figures (FontBench.h).
 //
-//   QT_QPA_PLATFORM=offscreen tintline_window_bench [--reps=N] [--only=W1,W4,4Mi,edit,Font] [--trace]
+//   QT_QPA_PLATFORM=offscreen tintline_window_bench [--reps=N] [--only=W1,W4,4Mi,PS458k,edit,Font] [--trace]
 #include "EditFieldBench.h"
 #include "FontBench.h"
 #include "WindowMeter.h"
@@ -42,13 +43,14 @@ struct Line {
     UnicodeString text;
 };
 
-const std::vector<std::string> AllLines{"W1", "W2", "W3", "W4", "4Mi"};
+const std::vector<std::string> AllLines{"W1", "W2", "W3", "W4", "4Mi", "PS458k", "LF1Mi", "CRLF1Mi", "All64k"};
 
 Line MakeLine(const std::string& name)
 {
-    for (const Workload& w : Workloads())
-        if (w.name == name)
-            return {w.name, w.about, w.text};
+    for (const auto* lines : {&Workloads(), &HostileWorkloads()})
+        for (const Workload& w : *lines)
+            if (w.name == name)
+                return {w.name, w.about, w.text};
     return {"4Mi", "4Mi dense", DenseLine(4 << 20, 5)};
 }
 
@@ -133,10 +135,10 @@ int Parent(int repsWanted, bool trace, const std::vector<std::string>& names, in
     std::printf("click: median of press and release until the handler returns; settle: after it, until the last\n");
     std::printf("stretch over 20 ms ended; stretch: the longest time without an event handled, click and settling,\n");
     std::printf("and the phases at its ends; memory: resident before the click and the process's peak.\n\n");
-    std::printf("%-4s %-12s %9s %5s %11s %11s %11s  %-26s %9s %9s %7s\n", "line", "about", "units", "reps", "click",
+    std::printf("%-7s %-13s %9s %5s %11s %11s %11s  %-26s %9s %9s %7s\n", "line", "about", "units", "reps", "click",
                 "settle", "stretch", "stretch in", "base MiB", "peak MiB", "B/unit");
     for (const std::string& name : names) {
-        const bool big = name == "W4" || name == "4Mi";
+        const bool big = name != "W1" && name != "W2" && name != "W3";
         const int reps = repsWanted > 0 ? repsWanted : (big ? 1 : 5);
         QStringList args{QStringLiteral("--child=%1").arg(QString::fromStdString(name)),
                          QStringLiteral("--reps=%1").arg(reps)};
@@ -146,18 +148,18 @@ int Parent(int repsWanted, bool trace, const std::vector<std::string>& names, in
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(QCoreApplication::applicationFilePath(), args);
         if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
-            std::printf("%-4s the child process failed\n", name.c_str());
+            std::printf("%-7s the child process failed\n", name.c_str());
             std::fflush(stdout);
             continue;
         }
         const QStringList fields = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed().split('|');
         if (fields.size() != 9) {
-            std::printf("%-4s unreadable figures\n", name.c_str());
+            std::printf("%-7s unreadable figures\n", name.c_str());
             continue;
         }
         const int units = fields[2].toInt();
         const long base = fields[7].toLong(), peak = fields[8].toLong();
-        std::printf("%-4s %-12s %9d %5d %11s %11s %11s  %-26s %9.1f %9.1f %7.0f\n", qPrintable(fields[0]),
+        std::printf("%-7s %-13s %9d %5d %11s %11s %11s  %-26s %9.1f %9.1f %7.0f\n", qPrintable(fields[0]),
                     qPrintable(fields[1]), units, reps, Readable(fields[3].toDouble()).c_str(),
                     Readable(fields[4].toDouble()).c_str(), Readable(fields[5].toDouble()).c_str(),
                     qPrintable(fields[6]), base / 1024.0, peak / 1024.0,
@@ -190,11 +192,12 @@ int main(int argc, char** argv)
         } else if (std::strcmp(argv[i], "--trace") == 0) {
             trace = true;
         } else if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("usage: %s [--reps=N] [--only=W1,W2,W3,W4,4Mi,edit,Font] [--trace]\n"
-                        "  edit: the edit field's figures with W4 in it, after the table\n"
-                        "  Font: the \"Font\" figures after the table\n"
-                        "  --trace prints every stretch over 10 ms without events, with its phases, to stderr\n",
-                        argv[0]);
+            std::printf(
+                "usage: %s [--reps=N] [--only=W1,W2,W3,W4,4Mi,PS458k,LF1Mi,CRLF1Mi,All64k,edit,Font] [--trace]\n"
+                "  edit: the edit field's figures with W4 in it, after the table\n"
+                "  Font: the \"Font\" figures after the table\n"
+                "  --trace prints every stretch over 10 ms without events, with its phases, to stderr\n",
+                argv[0]);
             return 0;
         }
     }

@@ -103,6 +103,25 @@ const std::vector<Workload>& Workloads()
     return all;
 }
 
+const std::vector<Workload>& HostileWorkloads()
+{
+    static const std::vector<Workload> all = [] {
+        std::u16string every;
+        for (int u = 0; u <= 0xFFFF; ++u)
+            every.push_back(static_cast<char16_t>(u));
+        std::u16string pairs;
+        for (int i = 0; i < (1 << 20); ++i)
+            pairs += u"\r\n";
+        return std::vector<Workload>{
+            {"PS458k", "458752 U+2029", UnicodeString(std::u16string(458752, u'\u2029'))},
+            {"LF1Mi", "1Mi LF", UnicodeString(std::u16string(1 << 20, u'\n'))},
+            {"CRLF1Mi", "1Mi CR LF", UnicodeString(std::move(pairs))},
+            {"All64k", "every unit", UnicodeString(std::move(every))},
+        };
+    }();
+    return all;
+}
+
 int CountCodes(const UnicodeString& text)
 {
     int n = 0;

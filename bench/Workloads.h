@@ -22,6 +22,11 @@ UnicodeString DenseLine(int length, unsigned seed);
 // W1 (chat line), W2 (512 units), W3 (32,767 units), W4 (1 Mi units).
 const std::vector<Workload>& Workloads();
 
+// Lines that hold what a text control takes as line breaks, or every unit:
+// PS458k (458,752 U+2029), LF1Mi (1 Mi LF), CRLF1Mi (1 Mi CR LF pairs),
+// All64k (every UTF-16 unit once, in order). Made when first asked for.
+const std::vector<Workload>& HostileWorkloads();
+
 // The control codes of a text (units below 0x20), counted in one sweep:
 // the linear reference every figure is compared with.
 int CountCodes(const UnicodeString& text);

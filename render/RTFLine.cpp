@@ -100,6 +100,10 @@ void TRTFLine::DoSynchronize()
         // and the caret placed: drawing a long line costs as much as laying
         // it out, and a drawing half way would be thrown away.
         const TRichEdit::PaintHold hold(rtf);
+        // A font chosen meanwhile reaches the preview after its line is laid
+        // out, not in the middle, where the layout would be done again and
+        // again while the runs are formatted.
+        const TRichEdit::FontHold fontHold(rtf);
         {
             // The preview lays the line out once, not after every run it formats.
             const TRichEdit::UpdateBlock block(rtf);

@@ -1,5 +1,7 @@
+// The preview control over a read-only QTextEdit.
 #include "RichEdit.h"
 
+#include "BreakSigns.h"
 #include "QtText.h"
 
 #include <QPalette>
@@ -12,18 +14,11 @@
 
 namespace {
 
-// The document would split a line at these; inside one line they are shown
-// as a line separator (breaks) or a replacement character (frame marks).
+// The line as one row: the document would split it at its breaks.
 QString OneLine(const UnicodeString& line)
 {
     QString s = ToQString(line);
-    for (QChar& c : s) {
-        const char16_t u = c.unicode();
-        if (u == u'\r' || u == u'\n' || u == 0x2029)
-            c = QChar(QChar::LineSeparator);
-        else if (u == 0xFDD0 || u == 0xFDD1)
-            c = QChar(QChar::ReplacementCharacter);
-    }
+    ShowBreakSigns(s);
     return s;
 }
 
@@ -31,6 +26,8 @@ QString OneLine(const UnicodeString& line)
 
 TRichEdit::TRichEdit(QWidget* parent) : QTextEdit(parent), sel_(document())
 {
+    // One row per line, which the height of the lines shown is counted by.
+    setLineWrapMode(NoWrap);
     setReadOnly(true);
     setUndoRedoEnabled(false);
     setAcceptRichText(false);
@@ -73,8 +70,39 @@ TFontStyles TRichEdit::FontStyle() const
 
 int TRichEdit::LinesCount() const { return document()->isEmpty() ? 0 : document()->blockCount(); }
 
+double TRichEdit::LinePixels() const
+{
+    const QFont f = font();
+    const double dpi = logicalDpiY();
+    const double px = f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF() * dpi / 72;
+    // The renderer sets the size in whole points, which may round up.
+    return std::max(px, FontSize() * dpi / 72);
+}
+
+void TRichEdit::Fold(int count)
+{
+    if (count <= 0)
+        return;
+    QTextDocument& doc = *document();
+    QTextBlock b = doc.findBlockByNumber(rows_.FirstShown() - count);
+    const int from = b.position();
+    int to = from;
+    for (int i = 0; i < count && b.isValid(); ++i, b = b.next()) {
+        b.setVisible(false);
+        to = b.position() + b.length();
+    }
+    // The layout hears of it only so. Inside the render's edit block this
+    // comes before the line is added, while nothing else waits there: Qt
+    // lays out the folded lines alone (skipping them) and moves the rows
+    // below, instead of laying every one of them out again.
+    doc.markContentsDirty(from, to - from);
+}
+
 void TRichEdit::LinesAdd(const UnicodeString& line)
 {
+    if (document()->isEmpty())
+        rows_.Clear();
+    Fold(rows_.Add(LinePixels()));
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
     // The last line keeps its shaped glyphs: right after a render the view
@@ -198,6 +226,27 @@ void TRichEdit::SetSelAttributes(const QColor& color, int points, TFontStyles on
     SetStyles(f, (on | off) & AllStyles, on & ~off);
     if (!f.properties().isEmpty())
         MergeSelection(f);
+}
+
+void TRichEdit::TakeFont(const QFont& font)
+{
+    if (fontHolds_ > 0)
+        heldFont_ = font;
+    else
+        setFont(font);
+}
+
+QFont TRichEdit::NextFont() const { return heldFont_ ? *heldFont_ : font(); }
+
+TRichEdit::FontHold::FontHold(TRichEdit& edit) : edit_(edit) { ++edit_.fontHolds_; }
+
+TRichEdit::FontHold::~FontHold()
+{
+    if (--edit_.fontHolds_ > 0 || !edit_.heldFont_)
+        return;
+    const QFont f = *edit_.heldFont_;
+    edit_.heldFont_.reset();
+    edit_.setFont(f);
 }
 
 // A document in an edit block reports its changes as one, when the block

@@ -4,12 +4,15 @@
 // platform's rich edit. Selection positions count UTF-16 units and one per
 // line break; out-of-range selections are clamped, never refused.
 #include "FontStyles.h"
+#include "ShownRows.h"
 #include "UnicodeString.h"
 
+#include <QFont>
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include <cstdint>
+#include <optional>
 
 class TRichEdit : public QTextEdit {
     Q_OBJECT
@@ -27,8 +30,12 @@ public:
     TFontStyles FontStyle() const;
 
     // Lines.Count and Lines.Add: the line is appended as one new line in the
-    // control's own look; line breaks inside it do not split it. An empty
-    // first line leaves the control empty (the renderer never adds one).
+    // control's own look, one row high: a line break inside it shows as a
+    // sign (BreakSigns.h). An empty first line leaves the control empty (the
+    // renderer never adds one). When the rows shown would pass the height
+    // that Qt can lay out, the oldest lines are folded away first
+    // (ShownRows.h): hidden, but kept in the text, its length and its
+    // positions. A line is coloured at the size of the font it is added with.
     int LinesCount() const;
     void LinesAdd(const UnicodeString& line);
     // Length of Text, where every line is followed by CR LF.
@@ -77,6 +84,26 @@ public:
         QTextCursor cursor_;
     };
 
+    // The control's font: taken at once, or, while a FontHold lives, when the
+    // last one ends; NextFont is the font that the control then has. A line
+    // is laid out with one font, not again for a font chosen half way (Qt
+    // 6.4.2: a QTextEdit's new font lays its whole document out again at
+    // once, edit block or not; RenderEventsTest::
+    // fontChosenDuringTheLineWaitsForIt).
+    void TakeFont(const QFont& font);
+    QFont NextFont() const;
+
+    class FontHold {
+    public:
+        explicit FontHold(TRichEdit& edit);
+        ~FontHold();
+        FontHold(const FontHold&) = delete;
+        FontHold& operator=(const FontHold&) = delete;
+
+    private:
+        TRichEdit& edit_;
+    };
+
     // Holds back painting while it lives, and paints once when it ends:
     // the view neither draws a line half formatted nor draws it twice.
     class PaintHold {
@@ -93,6 +120,13 @@ public:
 
 private:
     QTextCursor sel_;
+    TShownRows rows_;
+    int fontHolds_ = 0;
+    std::optional<QFont> heldFont_;
     int Clamp(std::int64_t position) const;
     void MergeSelection(const QTextCharFormat& format);
+    // The pixel size a line added now is coloured at.
+    double LinePixels() const;
+    // Hides the count lines before the first one shown.
+    void Fold(int count);
 };

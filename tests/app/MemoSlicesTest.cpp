@@ -2,6 +2,7 @@
 // window's events between the slices, and a view that catches up once.
 #include "AppTestSupport.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -45,6 +46,8 @@ private slots:
     void batchGivesTheViewBackWithoutCatchUp();
     void batchLeavesTheScrollBarsAsTheyWouldBe();
     void addLaysOutNoLine();
+    void everyLineIsOneRow_data();
+    void everyLineIsOneRow();
 };
 
 void MemoSlicesTest::slicesMakeTheSameLines_data()
@@ -185,6 +188,39 @@ void MemoSlicesTest::addLaysOutNoLine()
     cursor.movePosition(QTextCursor::End);
     cursor.insertText("\n" + longLine);
     QVERIFY(memo.document()->lastBlock().layout()->lineCount() > 0);
+}
+
+void MemoSlicesTest::everyLineIsOneRow_data()
+{
+    // A line holding what the memo's control would break at, and the line
+    // as the memo shows it: one sign per break.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("LF and CR") << "a\nb\rc" << QString::fromStdU16String(u"a\u240Ab\u240Dc");
+    QTest::newRow("paragraph separator") << QString::fromStdU16String(u"a\u2029b")
+                                         << QString::fromStdU16String(u"a\uFFFDb");
+    QTest::newRow("line separator") << QString::fromStdU16String(u"a\u2028b") << QString::fromStdU16String(u"a\uFFFDb");
+    QTest::newRow("frame marks") << QString::fromStdU16String(u"\uFDD0\uFDD1")
+                                 << QString::fromStdU16String(u"\uFFFD\uFFFD");
+    QTest::newRow("458,752 line separators") << QString(458752, QChar(0x2028)) << QString(458752, QChar(0xFFFD));
+}
+
+void MemoSlicesTest::everyLineIsOneRow()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, shown);
+    QPlainTextEdit memo;
+    memo.setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo.resize(400, 200);
+    memo.show();
+    TMemoLines lines(memo);
+    lines.Add(FromQString(line));
+    lines.Add("next");
+    QCOMPARE(lines.Count(), 2);
+    QCOMPARE(lines.Get(0), FromQString(shown));
+    const QTextBlock b = memo.document()->firstBlock();
+    memo.document()->documentLayout()->blockBoundingRect(b);
+    QCOMPARE(b.layout()->lineCount(), 1);
 }
 
 QTEST_MAIN(MemoSlicesTest)

@@ -3,10 +3,12 @@
 // after the other, each a change of the control's font of its own.
 #include "PreviewFont.h"
 #include "AppTestSupport.h"
+#include "FontChooserDialog.h"
 #include "FontDialog.h"
 #include "RenderTestSupport.h"
 #include "RichEdit.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QFontInfo>
 #include <QGlyphRun>
@@ -181,6 +183,7 @@ private slots:
     void sameAsCopiesOneByOne_data();
     void sameAsCopiesOneByOne();
     void changeCollectsTheCopies();
+    void largestSizeAfterALineOfBreaks();
 };
 
 void PreviewFontTest::sameAsCopiesOneByOne_data()
@@ -282,6 +285,31 @@ void PreviewFontTest::changeCollectsTheCopies()
     preview.SetSize(9);
     QCOMPARE(edit.FontSize(), 9);
     QCOMPARE(changes.count, 2);
+}
+
+void PreviewFontTest::largestSizeAfterALineOfBreaks()
+{
+    // A row that holds only a break would take the height of the preview's
+    // font: 300,000 of them at the largest size the dialog offers would
+    // reach far past the 2^23 pixels Qt's layout can place.
+    StartedWindow window;
+    TForm1& form = window.Form();
+    QVERIFY(window.ShowActive());
+    const QString line(300000, QChar(u'\n'));
+    form.IRCEdit->setText(line);
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    form.FontDialog1->SetChooser([](TFont& font) {
+        font.Size = TFontChooserDialog::MaxSize;
+        font.Height = HeightFromSize(font.Size);
+        return true;
+    });
+    form.Font1->trigger();
+    TRichEdit& edit = *form.TestRTF;
+    QCOMPARE(edit.FontSize(), TFontChooserDialog::MaxSize);
+    QCOMPARE(edit.LinesCount(), 1);
+    QCOMPARE(edit.TextLength(), line.size() + 2);
+    QVERIFY(edit.document()->documentLayout()->documentSize().height() < 1 << 23);
+    QCOMPARE(form.IRCEdit->text(), line);
 }
 
 QTEST_MAIN(PreviewFontTest)

@@ -119,6 +119,20 @@ void CompareStates(const WindowState& got, const WindowState& want)
 
 using tt::AddressSpaceLimit;
 
+// Counts the font changes a widget receives.
+class FontChanges : public QObject {
+public:
+    explicit FontChanges(QWidget& w) { w.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        count += e->type() == QEvent::FontChange;
+        return false;
+    }
+};
+
 // The commands a user can reach while a render lets events in.
 enum class Command { Light, Dark, AutoColor, Font, Bold, Orange, Typing, Info };
 
@@ -187,6 +201,7 @@ private slots:
     void keysDuringARenderGoNowhere();
     void commandAtAPump_data();
     void commandAtAPump();
+    void fontChosenDuringTheLineWaitsForIt();
     void everyLongStepLetsEventsIn();
     void memoEditedWhileItsViewCatchesUp();
     void wheelMovesTheMemoDuringARender();
@@ -308,6 +323,44 @@ void RenderEventsTest::commandAtAPump()
     QVERIFY(ran);
     QVERIFY(window.Form().str->Count() > TMemoLines::SliceLines);
     CompareStates(window.State(), reference.State());
+}
+
+void RenderEventsTest::fontChosenDuringTheLineWaitsForIt()
+{
+    // "Font" twice while the line's runs are formatted: the preview lays
+    // the line out with the font it began with and takes the last one
+    // chosen once the line is laid out, in one change; the dialog opens
+    // the second time on the font chosen the first time.
+    Window window;
+    TForm1& form = window.Form();
+    TRichEdit& rtf = *form.TestRTF;
+    const QFont before = rtf.font();
+    QStringList openedOn;
+    const int sizes[] = {16, 20};
+    form.FontDialog1->SetChooser([&](TFont& font) {
+        openedOn << QString::number(font.Size);
+        font.Size = sizes[openedOn.size() - 1];
+        font.Height = HeightFromSize(font.Size);
+        return true;
+    });
+    int pumps = 0;
+    QStringList during;
+    form.SetWindowPumpHook([&](TWindowStep step) {
+        if (step != TWindowStep::ApplyLoop && step != TWindowStep::AfterLayout)
+            return;
+        if (step == TWindowStep::ApplyLoop && (pumps == 1 || pumps == 3))
+            window.Run(Command::Font);
+        ++pumps;
+        if (rtf.font() != before)
+            during << QString("pump %1").arg(pumps);
+    });
+    const FontChanges changes(rtf);
+    form.Button2->click();
+    QVERIFY(pumps > 4);
+    QCOMPARE(openedOn, (QStringList{"12", "16"}));
+    QCOMPARE(during, QStringList());
+    QCOMPARE(changes.count, 1);
+    QCOMPARE(rtf.FontSize(), 20);
 }
 
 void RenderEventsTest::everyLongStepLetsEventsIn()

@@ -5,6 +5,7 @@
 #include "Pump.h"
 #include "RenderTestSupport.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
 #include <QPair>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <random>
@@ -24,6 +26,8 @@ class StressTest : public QObject {
 private slots:
     void oddLinesKeepEveryCharacter();
     void megabyteLineKeepsTheWindowAlive();
+    void linesOfBreaksRenderToTheirEnd_data();
+    void linesOfBreaksRenderToTheirEnd();
 };
 
 void StressTest::oddLinesKeepEveryCharacter()
@@ -46,9 +50,9 @@ void StressTest::oddLinesKeepEveryCharacter()
              (QStringList{"3 bold 18", "5 clRed 00", "8 clUnderline 00", "14 bold 00"}));
 
     // The preview holds every character of the cleaned line as one line;
-    // breaks inside it are kept as line separators.
-    const QString cleaned = Q({"a", u'\u2028', "b", u'\u2028', "c", u'\u2028', "d", u'\0', "e", u'\xD800', "f"}) + emoji
-                            + Q({"g", u'\u2028', "h"});
+    // breaks inside it show as signs.
+    const QString cleaned = Q({"a", u'\u240D', "b", u'\u240A', "c", u'\uFFFD', "d", u'\0', "e", u'\xD800', "f"}) + emoji
+                            + Q({"g", u'\uFFFD', "h"});
     QCOMPARE(form.TestRTF->LinesCount(), 1);
     QCOMPARE(rt::StoredText(*form.TestRTF), cleaned);
 
@@ -139,6 +143,55 @@ void StressTest::megabyteLineKeepsTheWindowAlive()
     // The memo's scroll bar reaches its last line once the render is done.
     QCOMPARE(form.ResultMemo->verticalScrollBar()->maximum() + form.ResultMemo->verticalScrollBar()->pageStep(),
              memo.size());
+}
+
+void StressTest::linesOfBreaksRenderToTheirEnd_data()
+{
+    QTest::addColumn<QString>("line");
+    const auto times = [](const QString& s, int n) { return s.repeated(n); };
+    QTest::newRow("458,752 U+2029") << times(QString(QChar(0x2029)), 458752);
+    QTest::newRow("1 Mi LF") << times("\n", 1 << 20);
+    QTest::newRow("1 Mi CR LF") << times("\r\n", 1 << 20);
+    QString every;
+    for (int u = 0; u <= 0xFFFF; ++u)
+        every += QChar(char16_t(u));
+    QTest::newRow("every unit in order") << every;
+}
+
+void StressTest::linesOfBreaksRenderToTheirEnd()
+{
+    // Qt's layout would place a row per break, and cannot beyond 2^23
+    // pixels: the render must end with the line in the preview as one row,
+    // the window answering on the way.
+    QFETCH(QString, line);
+    TForm1 form;
+    form.show();
+    const TPumpHookGuard pump(QtEventPump());
+    form.IRCEdit->setText(line);
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(0);
+    connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start();
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    timer.stop();
+
+    QVERIFY(ticks > 0);
+    QVERIFY(form.Button2->isEnabled());
+    QCOMPARE(form.IRCEdit->text(), line);
+    const QStringList memo = MemoTexts(form);
+    const QString caption = "Line after ColorParser: ";
+    QStringList cleaned;
+    for (const QString& m : memo)
+        if (m.startsWith(caption))
+            cleaned << m;
+    QCOMPARE(cleaned.size(), 1);
+    TRichEdit& rtf = *form.TestRTF;
+    QCOMPARE(rtf.LinesCount(), 1);
+    QCOMPARE(rtf.TextLength(), cleaned[0].size() - caption.size() + 2);
+    QCOMPARE(rtf.document()->firstBlock().text(), cleaned[0].mid(caption.size()));
+    QVERIFY(rtf.document()->documentLayout()->documentSize().height() < 100);
+    QCOMPARE(rtf.document()->firstBlock().layout()->lineCount(), 1);
 }
 
 QTEST_MAIN(StressTest)
