@@ -1,3 +1,4 @@
+// The rendering job: the road of the line, its log in the memo, and its painting in the preview.
 #include "RTFLine.h"
 
 #include "Exception.h"
@@ -69,31 +70,42 @@ void RunStage(Stage&& stage)
 
 TRTFLine::TRTFLine(TRenderView& view, const UnicodeString& Str) : view_(view), Line(Str) {}
 
+// The job's stages, in order. Dummy is the working text: the line as the
+// passes and the scan leave it.
 void TRTFLine::DoSynchronize()
 {
     UnicodeString Dummy;
     offset = 0;
-    StyleToggles toggles;
-    TRichEdit& rtf = view_.Preview();
-    TStrings& str = view_.FormatList();
-
     // The passes and the scan; a failure leaves the text as far as it got.
     RunStage([&] {
         RoadLog log(view_);
         RunLineRoad(Line, Dummy, view_, log);
     });
+    LogCleanedLine(Dummy);
+    // From here on the line is coloured with the settings of this moment; a
+    // command that the window runs in between shows with the next line.
+    PaintLine(Dummy, TPreviewLook::Of(view_.Preview(), view_.ColorType()));
+}
 
+// The cleaned line and the Format List in the memo; the preview position
+// where the line will start.
+void TRTFLine::LogCleanedLine(const UnicodeString& Dummy)
+{
+    TRichEdit& rtf = view_.Preview();
     view_.MemoAdd(UnicodeString("Line after ColorParser: ") + Dummy);
     offset = static_cast<std::uint64_t>(Sub32(rtf.TextLength(), rtf.LinesCount()));
     view_.MemoAdd(" ");
     view_.MemoAdd(" ");
     view_.MemoAdd("Format List:");
     view_.MemoAdd(" ");
-    view_.MemoAddStrings(str);
+    view_.MemoAddStrings(view_.FormatList());
+}
 
-    // From here on the line is coloured with the settings of this moment; a
-    // command that the window runs in between shows with the next line.
-    const TPreviewLook look = TPreviewLook::Of(rtf, view_.ColorType());
+// The line in the preview: appended, its regions and runs coloured, drawn
+// once, and the caret left where the render or the user put it.
+void TRTFLine::PaintLine(const UnicodeString& Dummy, const TPreviewLook& look)
+{
+    TRichEdit& rtf = view_.Preview();
     CaretWatch caret(rtf);
     {
         // The preview is drawn once, when its new line is laid out, formatted
@@ -107,21 +119,13 @@ void TRTFLine::DoSynchronize()
         {
             // The preview lays the line out once, not after every run it formats.
             const TRichEdit::UpdateBlock block(rtf);
-            const int at = static_cast<int>(offset);
             if (!Dummy.IsEmpty())
                 RunStage([&] { AppendLine(rtf, Dummy); });
+            // The watch starts after the append, which moves the caret itself
+            // (it deselects, and the line goes in where the caret may stand):
+            // only a move after it is one the user or a command made.
             caret.Start();
-            if (!Dummy.IsEmpty()) {
-                RunStage([&] { PaintLeadRegion(rtf, Dummy, at, view_.LeadMarker(), look); });
-                RunStage([&] { PaintBracketRegion(rtf, Dummy, at, view_.LeadMarker(), view_.BracketMarker(), look); });
-                RunStage([&] { PaintBodyRegion(rtf, Dummy, at, view_.BracketMarker(), look); });
-            }
-            const UnicodeString Buff = Dummy;
-            // An entry that does not convert ends the loop; the runs before it stay.
-            RunStage([&] {
-                ApplyFormatList(rtf, str, Buff, at, look, toggles,
-                                [this] { view_.ProcessWindowEvents(TRenderStep::ApplyLoop); });
-            });
+            ColourLine(Dummy, look);
         }
         // Laying the line out was one long step: the window catches up before
         // the next.
@@ -133,4 +137,23 @@ void TRTFLine::DoSynchronize()
         rtf.DropSelection();
     else
         rtf.ClearSelection();
+}
+
+// The three regions of the appended line, then every run of the Format List.
+void TRTFLine::ColourLine(const UnicodeString& Dummy, const TPreviewLook& look)
+{
+    TRichEdit& rtf = view_.Preview();
+    const int at = static_cast<int>(offset);
+    if (!Dummy.IsEmpty()) {
+        RunStage([&] { PaintLeadRegion(rtf, Dummy, at, view_.LeadMarker(), look); });
+        RunStage([&] { PaintBracketRegion(rtf, Dummy, at, view_.LeadMarker(), view_.BracketMarker(), look); });
+        RunStage([&] { PaintBodyRegion(rtf, Dummy, at, view_.BracketMarker(), look); });
+    }
+    const UnicodeString Buff = Dummy;
+    StyleToggles toggles;
+    // An entry that does not convert ends the loop; the runs before it stay.
+    RunStage([&] {
+        ApplyFormatList(rtf, view_.FormatList(), Buff, at, look, toggles,
+                        [this] { view_.ProcessWindowEvents(TRenderStep::ApplyLoop); });
+    });
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class TRenderView;
+struct TPreviewLook;
 
 class TRTFLine {
 public:
@@ -19,6 +20,10 @@ public:
     void DoSynchronize();
 
 private:
+    void LogCleanedLine(const UnicodeString& Dummy);
+    void PaintLine(const UnicodeString& Dummy, const TPreviewLook& look);
+    void ColourLine(const UnicodeString& Dummy, const TPreviewLook& look);
+
     TRenderView& view_;
     const UnicodeString Line;
     std::uint64_t offset = 0; // preview position where this run's line starts
