@@ -2,6 +2,7 @@
 #include "MemoLines.h"
 
 #include "BreakSigns.h"
+#include "EditBlock.h"
 #include "QtText.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -66,24 +67,16 @@ void TMemoLines::Insert(const QString& text)
     // Inside an edit block the cursor does not lay out the line it stands
     // on to find its x (QTextCursor leaves its x unset there;
     // MemoSlicesTest::addLaysOutNoLine): in a batch a long last line would
-    // be shaped at every add. The block is closed also when the insertion
-    // throws (out of memory), or the memo would wait for its end for ever.
-    struct EditBlock {
-        QTextCursor cursor;
-        explicit EditBlock(QTextDocument* doc) : cursor(doc) { cursor.beginEditBlock(); }
-        ~EditBlock() { cursor.endEditBlock(); }
-        EditBlock(const EditBlock&) = delete;
-        EditBlock& operator=(const EditBlock&) = delete;
-    };
+    // be shaped at every add.
     // The document reports the change when the edit block closes.
     writing_ = true;
     struct Written {
         bool& writing;
         ~Written() { writing = false; }
     } written{writing_};
-    EditBlock edit(memo_.document());
-    edit.cursor.movePosition(QTextCursor::End);
-    edit.cursor.insertText(text);
+    TEditBlock edit(*memo_.document());
+    edit.Cursor().movePosition(QTextCursor::End);
+    edit.Cursor().insertText(text);
     hasLines_ = true;
     if (batched_) {
         CountScrollRange();

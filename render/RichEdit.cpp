@@ -249,13 +249,6 @@ TRichEdit::FontHold::~FontHold()
     edit_.setFont(f);
 }
 
-// A document in an edit block reports its changes as one, when the block
-// closes, and its layout redoes the line then (RichEditTest::
-// editBlockReportsOnce).
-TRichEdit::UpdateBlock::UpdateBlock(TRichEdit& edit) : cursor_(edit.document()) { cursor_.beginEditBlock(); }
-
-TRichEdit::UpdateBlock::~UpdateBlock() { cursor_.endEditBlock(); }
-
 TRichEdit::PaintHold::PaintHold(TRichEdit& edit) : viewport_(*edit.viewport()), wasEnabled_(viewport_.updatesEnabled())
 {
     viewport_.setUpdatesEnabled(false);

@@ -3,6 +3,7 @@
 // line list, text length, selection and selection attributes of the
 // platform's rich edit. Selection positions count UTF-16 units and one per
 // line break; out-of-range selections are clamped, never refused.
+#include "EditBlock.h"
 #include "FontStyles.h"
 #include "ShownRows.h"
 #include "UnicodeString.h"
@@ -44,8 +45,8 @@ public:
     // SelStart collapses the selection there; SelLength extends it from
     // SelStart. A negative length selects nothing. The selection is the
     // control's own, kept apart from the caret so that formatting many runs
-    // does not scroll and lay out the view at every step; SelectAll and
-    // ClearSelection show it.
+    // does not scroll and lay out the view at every step; ClearSelection
+    // shows it.
     int SelStart() const;
     void SetSelStart(int start);
     int SelLength() const;
@@ -56,32 +57,30 @@ public:
     // Deselects and leaves the caret and the selection that the user sees
     // where they are.
     void DropSelection();
-    void SelectAll();
 
     // SelAttributes: each call changes only its own property on every
     // selected character; an empty selection changes nothing.
-    void SetSelColor(const QColor& color);
-    void SetSelSize(int points);
-    // All four styles at once.
-    void SetSelStyle(TFontStyles styles);
     // One style added or removed, the others left as each character has them.
     void SetSelStyleOn(TFontStyle style, bool on);
-    // Several of the above in one change, the same as making them one after
-    // the other: the colour when valid, the size when above 0, the styles in
-    // on added and those in off removed. One change costs as much as one of
-    // the others, and a run can span thousands of formatted pieces.
+    // The colour when valid, the size when above 0, the styles in on added
+    // and those in off removed, in one change: the same as the single steps
+    // below one after the other. One change costs as much as one of them,
+    // and a run can span thousands of formatted pieces.
     void SetSelAttributes(const QColor& color, int points, TFontStyles on, TFontStyles off);
 
-    // Holds back relayout while many selections are formatted in a row.
-    class UpdateBlock {
-    public:
-        explicit UpdateBlock(TRichEdit& edit);
-        ~UpdateBlock();
-        UpdateBlock(const UpdateBlock&) = delete;
-        UpdateBlock& operator=(const UpdateBlock&) = delete;
+    // Only the tests call these: the single steps that SetSelAttributes is
+    // held to, and a selection of everything that shows.
+    void SetSelColor(const QColor& color);
+    void SetSelSize(int points);
+    void SetSelStyle(TFontStyles styles); // all four styles at once
+    void SelectAll();
 
-    private:
-        QTextCursor cursor_;
+    // Holds back relayout while many selections are formatted in a row: the
+    // document reports its changes as one, when the block closes, and its
+    // layout redoes the line then (RichEditTest::editBlockReportsOnce).
+    class UpdateBlock : public TEditBlock {
+    public:
+        explicit UpdateBlock(TRichEdit& edit) : TEditBlock(*edit.document()) {}
     };
 
     // The control's font: taken at once, or, while a FontHold lives, when the
