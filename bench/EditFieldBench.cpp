@@ -22,7 +22,6 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -250,26 +249,6 @@ int RunRender(bool intoField)
                 meter.Longest() / 1e6, meter.Where().c_str(), paints.Count(), paints.LongestMs(),
                 form.IRCEdit->hasFocus() ? 1 : 0);
     return 0;
-}
-
-QStringList RunChild(const char* name)
-{
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child=%1").arg(QLatin1String(name))});
-    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
-        return {};
-    return QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed().split('|');
-}
-
-std::string Readable(double ms)
-{
-    char buf[32];
-    if (ms >= 1000)
-        std::snprintf(buf, sizeof buf, "%.2f s", ms / 1000);
-    else
-        std::snprintf(buf, sizeof buf, "%.1f ms", ms);
-    return buf;
 }
 
 std::string Cell(const QStringList& side, std::size_t i)

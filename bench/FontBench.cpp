@@ -19,7 +19,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -129,16 +128,6 @@ Figures Run(const std::string& name, bool trace)
     return f;
 }
 
-std::string Readable(double ms)
-{
-    char buf[32];
-    if (ms >= 1000)
-        std::snprintf(buf, sizeof buf, "%.2f s", ms / 1000);
-    else
-        std::snprintf(buf, sizeof buf, "%.1f ms", ms);
-    return buf;
-}
-
 } // namespace
 
 bool IsFontChild(const std::string& name)
@@ -165,16 +154,11 @@ void PrintFontFigures(bool trace, int argc, char** argv)
     std::printf("settle and stretch as above.\n\n");
     std::printf("%-12s %-44s %11s %11s %11s\n", "scenario", "about", "handler", "settle", "stretch");
     for (const Scenario& s : Scenarios) {
-        QStringList args{QStringLiteral("--child=%1").arg(QString::fromLatin1(s.name))};
+        QStringList args;
         if (trace)
             args << QStringLiteral("--trace");
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(QCoreApplication::applicationFilePath(), args);
-        const bool ran =
-            child.waitForFinished(-1) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
-        const QStringList fields = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed().split('|');
-        if (!ran || fields.size() != 3) {
+        const QStringList fields = RunChild(QString::fromLatin1(s.name), args);
+        if (fields.size() != 3) {
             std::printf("%-12s the child process failed\n", s.name);
             std::fflush(stdout);
             continue;

@@ -24,7 +24,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -118,16 +117,6 @@ int Child(const std::string& name, int reps, bool trace, int argc, char** argv)
     return 0;
 }
 
-std::string Readable(double ms)
-{
-    char buf[32];
-    if (ms >= 1000)
-        std::snprintf(buf, sizeof buf, "%.2f s", ms / 1000);
-    else
-        std::snprintf(buf, sizeof buf, "%.1f ms", ms);
-    return buf;
-}
-
 int Parent(int repsWanted, bool trace, const std::vector<std::string>& names, int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -140,19 +129,15 @@ int Parent(int repsWanted, bool trace, const std::vector<std::string>& names, in
     for (const std::string& name : names) {
         const bool big = name != "W1" && name != "W2" && name != "W3";
         const int reps = repsWanted > 0 ? repsWanted : (big ? 1 : 5);
-        QStringList args{QStringLiteral("--child=%1").arg(QString::fromStdString(name)),
-                         QStringLiteral("--reps=%1").arg(reps)};
+        QStringList args{QStringLiteral("--reps=%1").arg(reps)};
         if (trace)
             args << QStringLiteral("--trace");
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(QCoreApplication::applicationFilePath(), args);
-        if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        const QStringList fields = RunChild(QString::fromStdString(name), args);
+        if (fields.isEmpty()) {
             std::printf("%-7s the child process failed\n", name.c_str());
             std::fflush(stdout);
             continue;
         }
-        const QStringList fields = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed().split('|');
         if (fields.size() != 9) {
             std::printf("%-7s unreadable figures\n", name.c_str());
             continue;

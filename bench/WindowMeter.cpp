@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTextDocument>
 
 #include <cstdio>
@@ -23,6 +24,26 @@ long StatusKiB(const char* key)
             return kib;
         }
     return -1;
+}
+
+std::string Readable(double ms)
+{
+    char buf[32];
+    if (ms >= 1000)
+        std::snprintf(buf, sizeof buf, "%.2f s", ms / 1000);
+    else
+        std::snprintf(buf, sizeof buf, "%.1f ms", ms);
+    return buf;
+}
+
+QStringList RunChild(const QString& name, const QStringList& args)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--child=%1").arg(name)} + args);
+    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed().split('|');
 }
 
 const char* PhaseName(Phase p)

@@ -1,8 +1,10 @@
 #pragma once
-// What the window benchmark measures with: the process's memory, and a meter
-// of the longest stretch in which the shown window handled no event.
+// What the window benchmark measures with: the process's memory, a meter
+// of the longest stretch in which the shown window handled no event, the
+// child processes that each measure one row, and the way times are printed.
 #include <QElapsedTimer>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
 #include <string>
@@ -11,6 +13,14 @@ class TForm1;
 
 // A figure of /proc/self/status in KiB (VmRSS: resident now, VmHWM: peak).
 long StatusKiB(const char* key);
+
+// A time in milliseconds as the tables print it: "12.3 ms", "1.23 s".
+std::string Readable(double ms);
+
+// Runs this program again as the child process that measures one row
+// (--child=name, then args), its errors shown as they come; returns the
+// '|'-separated figures it printed, or nothing when it failed.
+QStringList RunChild(const QString& name, const QStringList& args = {});
 
 // Where a render stands, read from what the window shows.
 enum class Phase { Listing, PassesAndScan, LogAndPreview, After };
