@@ -1,3 +1,4 @@
+// The benchmark's lines, made from fixed seeds.
 #include "Workloads.h"
 
 #include "Codes.h"

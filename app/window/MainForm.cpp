@@ -1,3 +1,4 @@
+// The main window: its construction, menus, handler bindings, render lock and what the rendering job needs of it.
 #include "MainForm.h"
 
 #include "Anchors.h"

@@ -1,3 +1,4 @@
+// The scan and the preview on the longest line the edit field used to take.
 #include "ColorStyleScan.h"
 #include "PreviewRender.h"
 #include "RenderTestSupport.h"

@@ -1,3 +1,4 @@
+// The painting of a line: its three regions, the apply loop and AutoColor.
 #include "PreviewRender.h"
 #include "RenderTestSupport.h"
 

@@ -1,3 +1,4 @@
+// The rendering job on a fake window: its memo log, colours, regions, runs and failing stages.
 #include "RTFLine.h"
 #include "RenderTestSupport.h"
 
