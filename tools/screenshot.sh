@@ -2,7 +2,8 @@
 # Takes pictures of the running program on a virtual display:
 #   xvfb-run -a -s "-screen 0 1024x768x24" bash tools/screenshot.sh [--docs] [--out DIR] [STATE...]
 # STATE is one of: start line editmenu rtfmenu info font fontfamilies error
-# refused busy autocolor focus (all of them when none is named). Each picture
+# refused busy autocolor focus longrtl longselected breaks (all of them when
+# none is named). Each picture
 # is DIR/STATE.png, for focus one DIR/focus-CONTROL.png per control in the
 # tab order, for fontfamilies DIR/font-FAMILY.png and DIR/font-FAMILY-colors.png
 # for the families sans, sans-mono and serif (DIR is build/screenshots unless
@@ -10,7 +11,10 @@
 # copies "line" to docs/line-preview.png and "font" to docs/font-dialog.png.
 # "refused" is "Line" on a megabyte with too little memory left, over an
 # earlier result; "busy" is the window while it renders a megabyte, taken
-# with the mouse pointer. Builds the program and the error box's helper, and
+# with the mouse pointer; "longrtl" and "longselected" are the edit field on
+# a megabyte of Latin, Hebrew and Arabic words, the caret walked into it and
+# all selected; "breaks" is the preview after a line with a few breaks and one
+# of 458,752 U+2029. Builds the program and the error box's helper, and
 # installs what it needs: xdotool, xclip, imagemagick and (for busy) ffmpeg.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,13 +26,15 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --docs) docs=true ;;
     --out) out=$2; shift ;;
-    start|line|editmenu|rtfmenu|info|font|fontfamilies|error|refused|busy|autocolor|focus) states+=("$1") ;;
+    start|line|editmenu|rtfmenu|info|font|fontfamilies|error|refused|busy|autocolor|focus|longrtl|longselected|breaks)
+      states+=("$1") ;;
     -h|--help) sed -n '2,/^set -e/p' "$0" | grep '^#'; exit 0 ;;
     *) sed -n '2,/^set -e/p' "$0" | grep '^#' >&2; exit 2 ;;
   esac
   shift
 done
-[ ${#states[@]} -gt 0 ] || states=(start line editmenu rtfmenu info font fontfamilies error refused busy autocolor focus)
+[ ${#states[@]} -gt 0 ] ||
+  states=(start line editmenu rtfmenu info font fontfamilies error refused busy autocolor focus longrtl longselected breaks)
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display: run it as  xvfb-run -a -s \"-screen 0 1024x768x24\" bash $0" >&2
   exit 1
@@ -109,6 +115,12 @@ run_line() {
   sleep 1.5
 }
 
+# A megabyte of words in three scripts, on the clipboard.
+copy_mixed_megabyte() {
+  python3 -c 'import sys; w = "plain words \u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627 \u0661\u0662 ok, "; sys.stdout.write((w * (1048576 // len(w) + 1))[:1048576])' |
+    xclip -selection clipboard
+}
+
 # Opens the preview's menu and picks its n-th command.
 preview_command() {
   click 300 100 3
@@ -172,6 +184,31 @@ for state in "${states[@]}"; do
       shoot "$state" pointer
       stop
       continue ;;
+    longrtl|longselected)
+      copy_mixed_megabyte
+      click 100 30
+      xdotool key ctrl+v
+      sleep 3
+      xdotool key Home
+      if [ "$state" = longrtl ]; then
+        xdotool key --delay 20 $(printf 'ctrl+Right %.0s' $(seq 40))
+      else
+        xdotool key ctrl+a
+      fi
+      sleep 1 ;;
+    breaks)
+      # A line with a few breaks, then one of 458,752 U+2029 between words.
+      printf 'first\r\nsecond\nthird' | xclip -selection clipboard
+      click 100 30
+      xdotool key ctrl+v
+      click 537 376
+      sleep 1
+      python3 -c 'import sys; sys.stdout.write("begin" + "\u2029" * 458752 + "end")' | xclip -selection clipboard
+      click 100 30
+      xdotool key ctrl+a ctrl+v
+      sleep 1
+      click 537 376
+      sleep 8 ;;
     focus)
       # One picture per control in the tab order, the focus moved by Tab.
       run_line
