@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOption>
@@ -69,5 +70,19 @@ inline void ClickBox(QCheckBox* box)
     const QRect square = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
     QTest::mouseClick(box, Qt::LeftButton, {}, square.center());
 }
+
+// Counts the font changes a widget receives.
+class FontChanges : public QObject {
+public:
+    explicit FontChanges(QWidget& w) { w.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        count += e->type() == QEvent::FontChange;
+        return false;
+    }
+};
 
 } // namespace at

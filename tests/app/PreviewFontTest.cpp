@@ -161,20 +161,6 @@ Shown ShownBy(TForm1& form)
     return s;
 }
 
-// Counts the font changes a widget receives.
-class FontChanges : public QObject {
-public:
-    explicit FontChanges(QWidget& w) { w.installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        count += e->type() == QEvent::FontChange;
-        return false;
-    }
-};
-
 } // namespace
 
 class PreviewFontTest : public QObject {

@@ -119,20 +119,6 @@ void CompareStates(const WindowState& got, const WindowState& want)
 
 using tt::AddressSpaceLimit;
 
-// Counts the font changes a widget receives.
-class FontChanges : public QObject {
-public:
-    explicit FontChanges(QWidget& w) { w.installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        count += e->type() == QEvent::FontChange;
-        return false;
-    }
-};
-
 // The commands a user can reach while a render lets events in.
 enum class Command { Light, Dark, AutoColor, Font, Bold, Orange, Typing, Info };
 
