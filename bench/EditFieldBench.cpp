@@ -41,12 +41,7 @@ constexpr int IdleSeconds = 6;
 
 const UnicodeString& W4()
 {
-    static const UnicodeString text = [] {
-        for (const Workload& w : Workloads())
-            if (w.name == "W4")
-                return w.text;
-        return UnicodeString();
-    }();
+    static const UnicodeString text = MakeWorkload("W4")->text;
     return text;
 }
 
@@ -88,7 +83,7 @@ public:
         InitializeApplication();
         main_ = std::make_unique<TMainFormHolder>();
         Form().show();
-        QApplication::setActiveWindow(&Form());
+        Form().activateWindow();
         if (!QTest::qWaitForWindowActive(&Form()))
             std::fprintf(stderr, "the window did not become active\n");
     }

@@ -77,7 +77,7 @@ Figures Run(const std::string& name, bool trace)
     TForm1& form = main.Form();
     const TPumpHookGuard pump(QtEventPump());
     form.show();
-    const UnicodeString w4 = name == "Font.breaks" ? HostileWorkloads()[0].text : Workloads()[3].text;
+    const UnicodeString w4 = MakeWorkload(name == "Font.breaks" ? "PS458k" : "W4")->text;
     form.IRCEdit->setText(QString::fromUtf16(u"w\x02"
                                              u"a\x03"
                                              u"04rm"));

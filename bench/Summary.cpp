@@ -19,6 +19,17 @@ std::string Readable(double seconds)
     return buf;
 }
 
+// A run that ended without figures: Google Benchmark 1.8 calls it skipped,
+// 1.7 error_occurred.
+template <typename Run>
+bool Unfinished(const Run& run)
+{
+    if constexpr (requires { run.skipped; })
+        return run.skipped != decltype(run.skipped){};
+    else
+        return run.error_occurred;
+}
+
 } // namespace
 
 void TSummaryReporter::ReportRuns(const std::vector<Run>& runs)
@@ -27,7 +38,7 @@ void TSummaryReporter::ReportRuns(const std::vector<Run>& runs)
         // The median of several repetitions, or the one run of a single one.
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-        if (run.error_occurred || !(median || single))
+        if (Unfinished(run) || !(median || single))
             continue;
         const std::string name = run.run_name.function_name;
         if (!figures_.count(name))

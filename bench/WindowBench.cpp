@@ -36,23 +36,6 @@
 
 namespace {
 
-struct Line {
-    std::string name;
-    std::string about;
-    UnicodeString text;
-};
-
-const std::vector<std::string> AllLines{"W1", "W2", "W3", "W4", "4Mi", "PS458k", "LF1Mi", "CRLF1Mi", "All64k"};
-
-Line MakeLine(const std::string& name)
-{
-    for (const auto* lines : {&Workloads(), &HostileWorkloads()})
-        for (const Workload& w : *lines)
-            if (w.name == name)
-                return {w.name, w.about, w.text};
-    return {"4Mi", "4Mi dense", DenseLine(4 << 20, 5)};
-}
-
 struct Figures {
     double clickMs = 0;   // median of press and release until the handler returns
     double settleMs = 0;  // after that, until the last stretch over 20 ms ended
@@ -62,7 +45,7 @@ struct Figures {
     long peakKiB = 0;     // the process's peak resident size
 };
 
-Figures RunOne(const Line& line, int reps, bool trace)
+Figures RunOne(const Workload& line, int reps, bool trace)
 {
     InitializeApplication();
     TMainFormHolder main;
@@ -110,7 +93,12 @@ Figures RunOne(const Line& line, int reps, bool trace)
 int Child(const std::string& name, int reps, bool trace, int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const Line line = MakeLine(name);
+    const std::optional<Workload> made = MakeWorkload(name);
+    if (!made) {
+        std::fprintf(stderr, "no line %s\n", name.c_str());
+        return 2;
+    }
+    const Workload& line = *made;
     const Figures f = RunOne(line, reps, trace);
     std::printf("%s|%s|%d|%.3f|%.3f|%.3f|%s|%ld|%ld\n", line.name.c_str(), line.about.c_str(), line.text.Length(),
                 f.clickMs, f.settleMs, f.stretchMs, f.where.c_str(), f.baseKiB, f.peakKiB);
@@ -162,7 +150,7 @@ int main(int argc, char** argv)
     std::string child;
     int reps = 0;
     bool trace = false;
-    std::vector<std::string> names = AllLines;
+    std::vector<std::string> names = WindowLineNames();
     names.push_back("edit");
     names.push_back(FontScenario);
     for (int i = 1; i < argc; ++i) {

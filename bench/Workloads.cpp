@@ -93,34 +93,68 @@ UnicodeString DenseLine(int length, unsigned seed)
     return UnicodeString(std::move(s));
 }
 
+namespace {
+
+struct Maker {
+    const char* name;
+    const char* about;
+    UnicodeString (*make)();
+};
+
+const Maker Makers[] = {
+    {"W1", "chat line", ChatLine},
+    {"W2", "512 dense", [] { return DenseLine(512, 2); }},
+    {"W3", "32767 dense", [] { return DenseLine(32767, 3); }},
+    {"W4", "1Mi dense", [] { return DenseLine(1 << 20, 4); }},
+    {"4Mi", "4Mi dense", [] { return DenseLine(4 << 20, 5); }},
+    {"PS458k", "458752 U+2029", [] { return UnicodeString(std::u16string(458752, u'\u2029')); }},
+    {"LF1Mi", "1Mi LF", [] { return UnicodeString(std::u16string(1 << 20, u'\n')); }},
+    {"CRLF1Mi", "1Mi CR LF",
+     [] {
+         std::u16string pairs;
+         for (int i = 0; i < (1 << 20); ++i)
+             pairs += u"\r\n";
+         return UnicodeString(std::move(pairs));
+     }},
+    {"All64k", "every unit",
+     [] {
+         std::u16string every;
+         for (int u = 0; u <= 0xFFFF; ++u)
+             every.push_back(static_cast<char16_t>(u));
+         return UnicodeString(std::move(every));
+     }},
+};
+
+} // namespace
+
 const std::vector<Workload>& Workloads()
 {
-    static const std::vector<Workload> all = {
-        {"W1", "chat line", ChatLine()},
-        {"W2", "512 dense", DenseLine(512, 2)},
-        {"W3", "32767 dense", DenseLine(32767, 3)},
-        {"W4", "1Mi dense", DenseLine(1 << 20, 4)},
-    };
+    static const std::vector<Workload> all = [] {
+        std::vector<Workload> w;
+        for (const char* name : {"W1", "W2", "W3", "W4"})
+            w.push_back(*MakeWorkload(name));
+        return w;
+    }();
     return all;
 }
 
-const std::vector<Workload>& HostileWorkloads()
+const std::vector<std::string>& WindowLineNames()
 {
-    static const std::vector<Workload> all = [] {
-        std::u16string every;
-        for (int u = 0; u <= 0xFFFF; ++u)
-            every.push_back(static_cast<char16_t>(u));
-        std::u16string pairs;
-        for (int i = 0; i < (1 << 20); ++i)
-            pairs += u"\r\n";
-        return std::vector<Workload>{
-            {"PS458k", "458752 U+2029", UnicodeString(std::u16string(458752, u'\u2029'))},
-            {"LF1Mi", "1Mi LF", UnicodeString(std::u16string(1 << 20, u'\n'))},
-            {"CRLF1Mi", "1Mi CR LF", UnicodeString(std::move(pairs))},
-            {"All64k", "every unit", UnicodeString(std::move(every))},
-        };
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> n;
+        for (const Maker& m : Makers)
+            n.push_back(m.name);
+        return n;
     }();
-    return all;
+    return names;
+}
+
+std::optional<Workload> MakeWorkload(const std::string& name)
+{
+    for (const Maker& m : Makers)
+        if (name == m.name)
+            return Workload{m.name, m.about, m.make()};
+    return std::nullopt;
 }
 
 int CountCodes(const UnicodeString& text)

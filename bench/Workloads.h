@@ -3,6 +3,7 @@
 // same text: a chat line, and three sizes of a dense mix of codes.
 #include "UnicodeString.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,10 +23,14 @@ UnicodeString DenseLine(int length, unsigned seed);
 // W1 (chat line), W2 (512 units), W3 (32,767 units), W4 (1 Mi units).
 const std::vector<Workload>& Workloads();
 
-// Lines that hold what a text control takes as line breaks, or every unit:
-// PS458k (458,752 U+2029), LF1Mi (1 Mi LF), CRLF1Mi (1 Mi CR LF pairs),
-// All64k (every UTF-16 unit once, in order). Made when first asked for.
-const std::vector<Workload>& HostileWorkloads();
+// The window benchmark's lines, in its order: W1 .. W4, 4Mi (4 Mi units of
+// the dense mix), then lines that hold what a text control takes as line
+// breaks, or every unit: PS458k (458,752 U+2029), LF1Mi (1 Mi LF), CRLF1Mi
+// (1 Mi CR LF pairs), All64k (every UTF-16 unit once, in order).
+const std::vector<std::string>& WindowLineNames();
+// One of those lines, made alone, so that a process that measures it holds
+// none of the others; nothing for another name.
+std::optional<Workload> MakeWorkload(const std::string& name);
 
 // The control codes of a text (units below 0x20), counted in one sweep:
 // the linear reference every figure is compared with.

@@ -55,6 +55,14 @@ private:
     std::pair<int, int> seen_;
 };
 
+// The preview position where a line appended now starts, whether or not
+// one will be: just past the last line break, which the preview's text
+// counts as two characters and its selection as one.
+std::uint64_t NextLineStart(const TRichEdit& rtf)
+{
+    return static_cast<std::uint64_t>(Sub32(rtf.TextLength(), rtf.LinesCount()));
+}
+
 // Runs one stage of the render: an error of the program's own ends that
 // stage alone, and the render goes on with the next.
 template <class Stage>
@@ -81,19 +89,17 @@ void TRTFLine::DoSynchronize()
         RoadLog log(view_);
         RunLineRoad(Line, Dummy, view_, log);
     });
-    LogCleanedLine(Dummy);
+    view_.MemoAdd(UnicodeString("Line after ColorParser: ") + Dummy);
+    offset = NextLineStart(view_.Preview());
+    LogFormatList();
     // From here on the line is coloured with the settings of this moment; a
     // command that the window runs in between shows with the next line.
     PaintLine(Dummy, TPreviewLook::Of(view_.Preview(), view_.ColorType()));
 }
 
-// The cleaned line and the Format List in the memo; the preview position
-// where the line will start.
-void TRTFLine::LogCleanedLine(const UnicodeString& Dummy)
+// The Format List in the memo, after its caption.
+void TRTFLine::LogFormatList()
 {
-    TRichEdit& rtf = view_.Preview();
-    view_.MemoAdd(UnicodeString("Line after ColorParser: ") + Dummy);
-    offset = static_cast<std::uint64_t>(Sub32(rtf.TextLength(), rtf.LinesCount()));
     view_.MemoAdd(" ");
     view_.MemoAdd(" ");
     view_.MemoAdd("Format List:");

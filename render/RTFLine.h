@@ -20,7 +20,7 @@ public:
     void DoSynchronize();
 
 private:
-    void LogCleanedLine(const UnicodeString& Dummy);
+    void LogFormatList();
     void PaintLine(const UnicodeString& Dummy, const TPreviewLook& look);
     void ColourLine(const UnicodeString& Dummy, const TPreviewLook& look);
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, builds Tarvexa1 (Release) and opens its window.
+# Sets up a fresh Debian 12 or 13 machine, builds Tarvexa1 (Release) and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

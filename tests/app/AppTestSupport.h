@@ -42,7 +42,7 @@ public:
     bool ShowActive()
     {
         Form().show();
-        QApplication::setActiveWindow(&Form());
+        Form().activateWindow();
         return QTest::qWaitForWindowActive(&Form());
     }
 

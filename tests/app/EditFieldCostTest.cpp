@@ -66,8 +66,9 @@ protected:
         case PdmPhysicalDpiY: return 96;
         case PdmDevicePixelRatio: return 1;
         case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        // Those of later Qt versions, the device pixel ratio as a real among them.
+        default: return QPaintDevice::metric(metric);
         }
-        return 0;
     }
 
 private:
@@ -141,6 +142,9 @@ private:
 
 void EditFieldCostTest::initTestCase()
 {
+    if (!TEditField::DrawsLongLines())
+        QSKIP("this build leaves the edit field's paint to the line edit (a Qt its own paint is not checked "
+              "against, or TINTLINE_QT_PRIVATE=OFF), which draws the whole line at every repaint");
     window_ = std::make_unique<StartedWindow>();
     QVERIFY(window_->ShowActive());
     QVERIFY(qobject_cast<TEditField*>(&Field()));

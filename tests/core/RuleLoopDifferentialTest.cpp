@@ -8,6 +8,7 @@
 #include "StripLoops.h"
 #include "TestText.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>

@@ -2,6 +2,13 @@
 // The items of the line edit's laid-out line in the order they show, each
 // with where it starts and how wide it is: what a drawing of the part of a
 // long line that shows searches, made once per layout.
+//
+// Read as QTextLineItemIterator (qtextengine.cpp, the same in Qt 6.4.2 and
+// 6.8.2) walks them for QTextLine::draw_internal: the items of the line in
+// QTextEngine::bidiReorder's order, each as wide as the effective advances
+// of its glyphs in the line or a tab's own width, and the glyph of a soft
+// hyphen that ends the line made printable, all as its constructor and
+// next() do (EditFieldTest::looksLikeALineEdit, every row).
 #include <QFont>
 #include <QList>
 #include <QString>

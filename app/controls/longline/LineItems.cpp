@@ -6,8 +6,6 @@
 
 #include <algorithm>
 
-static_assert(QT_VERSION == QT_VERSION_CHECK(6, 4, 2), "the line's items are read from Qt 6.4.2's text engine");
-
 namespace {
 
 // The width of an item within the line, summed as the layout's drawing

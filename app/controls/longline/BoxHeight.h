@@ -1,7 +1,10 @@
 #pragma once
 // The height of the box of a line edit's text, which the line edit centres
 // in the field: measured again only when the text or the font changed, and
-// on a long line without laying the line out.
+// on a long line without laying the line out. QLineEdit::paintEvent (Qt
+// 6.4.2 and 6.8.2) measures it at every paint as
+// QFontMetrics::boundingRect(text + preedit).height(), at least the font's
+// height (EditFieldTest::looksLikeALineEdit, the "tall" rows).
 #include <QFont>
 #include <QHash>
 #include <QString>

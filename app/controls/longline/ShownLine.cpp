@@ -13,8 +13,6 @@
 #include <cstring>
 #include <optional>
 
-static_assert(QT_VERSION == QT_VERSION_CHECK(6, 4, 2), "the shown line narrows Qt 6.4.2's text engine's line");
-
 namespace {
 
 bool IsTab(const QTextEngine& engine, int item)
@@ -171,6 +169,93 @@ bool SelectedPart(QTextEngine& engine, const TLineItems& items, int item, std::i
     return true;
 }
 
+// One drawing of the shown part: where it draws, and what Plan found.
+struct Drawing {
+    QPainter& p;
+    QTextLayout& layout;
+    NarrowedLine& line;
+    const TLineItems& items;
+    QPointF lineStart;
+    QRectF clip;
+    int first; // the visual places shown
+    int last;
+    const std::vector<TShownLine::Run>& runs;
+};
+
+void DrawRuns(const Drawing& d, const std::vector<TShownLine::Run>& runs)
+{
+    for (const TShownLine::Run& run : runs)
+        DrawRun(d.p, d.layout, d.line, d.items, run, d.lineStart, d.clip);
+}
+
+// The selected part of each item, within the line's box and the clip,
+// widened to whole pixels, as addSelectedRegionsToPath makes it.
+QPainterPath Highlight(const Drawing& d, const TShownLine::Selection& selection)
+{
+    QTextEngine& engine = *d.layout.engine();
+    const QScriptLine& whole = d.line.Whole();
+    QRectF lineRect(d.lineStart.x() + whole.x.toReal(), d.lineStart.y() + whole.y.toReal(), whole.textWidth.toReal(),
+                    whole.height().toReal());
+    lineRect.setBottom(qCeil(lineRect.bottom()));
+    const QRectF within = lineRect & d.clip;
+    const std::int64_t origin = QFixed::fromReal(d.lineStart.x()).value() + whole.x.value();
+    QPainterPath highlight;
+    highlight.setFillRule(Qt::WindingFill);
+    for (int v = d.first; v < d.last; ++v) {
+        std::int64_t x = 0;
+        std::int64_t width = 0;
+        if (SelectedPart(engine, d.items, d.items.Item(v), d.items.X(v), selection.start, selection.end, x, width)
+            && width > 0) {
+            const QRectF part((origin + x) / 64.0, d.lineStart.y() + whole.y.toReal(), width / 64.0,
+                              whole.height().toReal());
+            highlight.addRect((within & part).toAlignedRect());
+        }
+    }
+    return highlight;
+}
+
+void FillHighlight(const Drawing& d, const QPainterPath& highlight, const QBrush& brush)
+{
+    d.p.save();
+    d.p.setPen(Qt::NoPen);
+    d.p.setBrush(brush);
+    d.p.drawPath(highlight);
+    d.p.restore();
+}
+
+// The selected items in the highlighted colour, within the highlight.
+void DrawSelected(const Drawing& d, const TShownLine::Selection& selection, const QPainterPath& highlight)
+{
+    QTextEngine& engine = *d.layout.engine();
+    const std::vector<TShownLine::Run> selected = Runs(engine, d.items, d.first, d.last, [&](int item) {
+        std::int64_t x = 0;
+        std::int64_t width = 0;
+        return SelectedPart(engine, d.items, item, 0, selection.start, selection.end, x, width);
+    });
+    d.p.save();
+    d.p.setClipPath(highlight, Qt::IntersectClip);
+    d.p.setPen(QPen(selection.highlightedText, 0));
+    DrawRuns(d, selected);
+    d.p.restore();
+}
+
+// The rest outside the highlight, within the line's box reaching right
+// without end, as QTextLayout::draw clips its text outside the selections.
+void DrawOutside(const Drawing& d, const QPainterPath& highlight)
+{
+    const QScriptLine& whole = d.line.Whole();
+    QRectF box(d.lineStart.x() + whole.x.toReal(), d.lineStart.y() + whole.y.toReal(), whole.textWidth.toReal(),
+               whole.height().ceil().toReal());
+    box.setRight(QFIXED_MAX);
+    QPainterPath outside;
+    outside.addRect(box & d.clip);
+    outside -= highlight;
+    d.p.save();
+    d.p.setClipPath(outside, Qt::IntersectClip);
+    DrawRuns(d, d.runs);
+    d.p.restore();
+}
+
 } // namespace
 
 bool TShownLine::Plan(QTextLayout& layout, const TLineItems& items, qreal left, qreal right)
@@ -198,68 +283,15 @@ bool TShownLine::Plan(QTextLayout& layout, const TLineItems& items, qreal left, 
 void TShownLine::Draw(QPainter& p, QTextLayout& layout, const TLineItems& items, const QPoint& topLeft,
                       const QRect& clip, const Selection* selection) const
 {
-    QTextEngine& engine = *layout.engine();
-    NarrowedLine line(engine);
-    const QScriptLine& whole = line.Whole();
-    const QPointF lineStart = QPointF(topLeft) + layout.position();
-    const QRectF clipF(clip);
-
-    // The highlight: the selected part of each item, within the line's box
-    // and the clip, widened to whole pixels.
-    QPainterPath highlight;
-    if (selection) {
-        QRectF lineRect(lineStart.x() + whole.x.toReal(), lineStart.y() + whole.y.toReal(), whole.textWidth.toReal(),
-                        whole.height().toReal());
-        lineRect.setBottom(qCeil(lineRect.bottom()));
-        const QRectF within = lineRect & clipF;
-        const std::int64_t origin = QFixed::fromReal(lineStart.x()).value() + whole.x.value();
-        highlight.setFillRule(Qt::WindingFill);
-        for (int v = first_; v < last_; ++v) {
-            std::int64_t x = 0;
-            std::int64_t width = 0;
-            if (SelectedPart(engine, items, items.Item(v), items.X(v), selection->start, selection->end, x, width)
-                && width > 0) {
-                const QRectF part((origin + x) / 64.0, lineStart.y() + whole.y.toReal(), width / 64.0,
-                                  whole.height().toReal());
-                highlight.addRect((within & part).toAlignedRect());
-            }
-        }
-    }
+    NarrowedLine line(*layout.engine());
+    const Drawing d{p, layout, line, items, QPointF(topLeft) + layout.position(), QRectF(clip), first_, last_, runs_};
+    const QPainterPath highlight = selection ? Highlight(d, *selection) : QPainterPath();
     // Without a highlight in view the layout draws its text as unselected.
     if (highlight.isEmpty()) {
-        for (const Run& run : runs_)
-            DrawRun(p, layout, line, items, run, lineStart, clipF);
+        DrawRuns(d, runs_);
         return;
     }
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(selection->highlight);
-    p.drawPath(highlight);
-    p.restore();
-
-    // The selected items in the highlighted colour, within the highlight.
-    const std::vector<Run> selected = Runs(engine, items, first_, last_, [&](int item) {
-        std::int64_t x = 0;
-        std::int64_t width = 0;
-        return SelectedPart(engine, items, item, 0, selection->start, selection->end, x, width);
-    });
-    p.save();
-    p.setClipPath(highlight, Qt::IntersectClip);
-    p.setPen(QPen(selection->highlightedText, 0));
-    for (const Run& run : selected)
-        DrawRun(p, layout, line, items, run, lineStart, clipF);
-    p.restore();
-
-    // The rest outside the highlight, within the line's box.
-    QRectF box(lineStart.x() + whole.x.toReal(), lineStart.y() + whole.y.toReal(), whole.textWidth.toReal(),
-               whole.height().ceil().toReal());
-    box.setRight(QFIXED_MAX);
-    QPainterPath outside;
-    outside.addRect(box & clipF);
-    outside -= highlight;
-    p.save();
-    p.setClipPath(outside, Qt::IntersectClip);
-    for (const Run& run : runs_)
-        DrawRun(p, layout, line, items, run, lineStart, clipF);
-    p.restore();
+    FillHighlight(d, highlight, selection->highlight);
+    DrawSelected(d, *selection, highlight);
+    DrawOutside(d, highlight);
 }

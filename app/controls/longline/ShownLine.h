@@ -4,21 +4,29 @@
 // as a highlight with its text in the highlighted colour. It costs what
 // shows, whatever the directions of the text.
 //
-// Qt behaviour this rests on, checked against Qt 6.4.2, each held to a
-// plain QLineEdit by EditFieldTest::looksLikeALineEdit:
-// - the layout draws the items of its line, narrowed to a run of items
-//   that stand side by side in the text, in the same order and with the
-//   same glyphs as in the whole line (bidi reordering keeps the order of
-//   any such run: the "right to left words", "alternating directions" and
-//   "embeddings" rows);
-// - its drawing measures each tab again from the narrowed line's start,
-//   so runs leave tabs out, which draw nothing unformatted ("coded" rows);
-// - it shows a soft hyphen that ends its line, so a run that ends inside
-//   the line ends before its soft hyphens ("soft hyphens" rows);
-// - a selection is a highlight of each item's selected part widened to
-//   whole pixels, the items it touches drawn clipped to it in the
-//   highlighted colour, the rest clipped to the line's box outside it
-//   (every row with a selection).
+// The Qt code it follows, the same in Qt 6.4.2 and 6.8.2 but where said,
+// each held to a plain QLineEdit by EditFieldTest::looksLikeALineEdit:
+// - QTextLine::draw_internal (qtextlayout.cpp) walks the items of its line
+//   with QTextLineItemIterator::next in the order QTextEngine::bidiReorder
+//   gives them; drawn on the line narrowed to a run of items that stand side
+//   by side in the text, it draws them in the same order and with the same
+//   glyphs as in the whole line (the "right to left words", "alternating
+//   directions" and "embeddings" rows). Qt 6.8.2 draws the backgrounds of
+//   all the line's items before their text, 6.4.2 each item's before its
+//   text: drawn run by run, a background (only an input method's preedit
+//   format has one) covers no text of another run, but where ink reaches
+//   past an item's advance.
+// - QTextEngine::calculateTabWidth measures each tab again from
+//   the narrowed line's start, so runs leave tabs out, which draw nothing
+//   unformatted ("coded" rows);
+// - QTextLineItemIterator::next shows a soft hyphen that ends its line, so a
+//   run that ends inside the line ends before its soft hyphens ("soft
+//   hyphens" rows);
+// - QTextLayout::draw draws a selection as a highlight of each item's
+//   selected part (addSelectedRegionsToPath, from
+//   QTextLineItemIterator::getSelectionBounds) widened to whole pixels, the
+//   items it touches drawn clipped to it in the highlighted colour, the rest
+//   clipped to the line's box outside it (every row with a selection).
 #include "LineItems.h"
 
 #include <QBrush>
