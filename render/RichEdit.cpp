@@ -4,6 +4,7 @@
 #include "BreakSigns.h"
 #include "QtText.h"
 
+#include <QEvent>
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -102,7 +103,9 @@ void TRichEdit::LinesAdd(const UnicodeString& line)
 {
     if (document()->isEmpty())
         rows_.Clear();
-    Fold(rows_.Add(LinePixels()));
+    const QString shown = OneLine(line);
+    const double px = LinePixels();
+    Fold(rows_.Add(px, heights_.Tallest(shown, font(), px)));
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
     // The last line keeps its shaped glyphs: right after a render the view
@@ -119,8 +122,24 @@ void TRichEdit::LinesAdd(const UnicodeString& line)
     const QTextCharFormat plain;
     if (!document()->isEmpty())
         c.insertBlock(QTextBlockFormat(), plain);
-    c.insertText(OneLine(line), plain);
+    c.insertText(shown, plain);
     c.block().layout()->setCacheEnabled(true);
+}
+
+void TRichEdit::changeEvent(QEvent* e)
+{
+    // The control lays its whole text out again in its new font as it hears
+    // of it: the lines shown must fit that font's rows first.
+    if (e->type() == QEvent::FontChange && !document()->isEmpty()) {
+        QTextBlock b = document()->findBlockByNumber(rows_.FirstShown());
+        const QFont f = font();
+        Fold(rows_.Remeasure([&](int, double px) {
+            const double height = heights_.Tallest(b.text(), f, px);
+            b = b.next();
+            return height;
+        }));
+    }
+    QTextEdit::changeEvent(e);
 }
 
 int TRichEdit::TextLength() const

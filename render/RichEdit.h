@@ -5,6 +5,7 @@
 // line break; out-of-range selections are clamped, never refused.
 #include "EditBlock.h"
 #include "FontStyles.h"
+#include "RowHeights.h"
 #include "ShownRows.h"
 #include "UnicodeString.h"
 
@@ -117,9 +118,13 @@ public:
         bool wasEnabled_;
     };
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
     QTextCursor sel_;
     TShownRows rows_;
+    TRowHeights heights_;
     int fontHolds_ = 0;
     std::optional<QFont> heldFont_;
     int Clamp(std::int64_t position) const;

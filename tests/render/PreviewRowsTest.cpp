@@ -3,12 +3,17 @@
 // its oldest lines away, losing none of its text, length or positions.
 #include "RTFLine.h"
 #include "RenderTestSupport.h"
+#include "RowHeights.h"
 #include "ShownRows.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QRawFont>
 #include <QTextLayout>
 #include <QtTest>
 
+#include <algorithm>
 #include <vector>
 
 using namespace rt;
@@ -34,6 +39,48 @@ double LaidOutHeight(const TRichEdit& edit) { return edit.document()->documentLa
 
 int Rows(const QTextBlock& b) { return b.layout()->lineCount(); }
 
+// The installed family whose faces take the tallest rows.
+QString TallestFamily()
+{
+    QString tallest;
+    double most = 0;
+    for (const QString& family : QFontDatabase::families()) {
+        QFont f(family);
+        f.setPixelSize(1000);
+        const QRawFont raw = QRawFont::fromFont(f);
+        const double row = raw.ascent() + raw.descent() + std::max(0.0, raw.leading());
+        if (row > most) {
+            most = row;
+            tallest = family;
+        }
+    }
+    return tallest;
+}
+
+// Up to 64 characters that family holds and other does not, which Qt draws
+// from another face than other's.
+UnicodeString OwnCharacters(const QString& family, const QString& other)
+{
+    const QRawFont own = QRawFont::fromFont(QFont(family));
+    const QRawFont not_ = QRawFont::fromFont(QFont(other));
+    std::u16string s;
+    for (char32_t c = 0x21; c < 0x30000 && s.size() < 128; ++c)
+        if (!QChar::isSurrogate(c) && QChar::isPrint(c) && own.supportsCharacter(c) && !not_.supportsCharacter(c)) {
+            const QString one = QString::fromUcs4(&c, 1);
+            s += one.toStdU16String();
+        }
+    return UnicodeString(s);
+}
+
+// Every unit from the blank on, breaks, codes and lone surrogates among them.
+UnicodeString EveryUnit()
+{
+    std::u16string s;
+    for (int u = 0x20; u <= 0xFFFF; ++u)
+        s.push_back(static_cast<char16_t>(u));
+    return UnicodeString(s);
+}
+
 } // namespace
 
 class PreviewRowsTest : public QObject {
@@ -43,7 +90,11 @@ private slots:
     void breaksStayOneRow();
     void rowBudget_data();
     void rowBudget();
+    void remeasuredRowsFoldTheOldest();
+    void rowsStayWithinTheirBound_data();
+    void rowsStayWithinTheirBound();
     void rendersPastQtsHeightFoldTheOldest();
+    void aTallerFontFoldsFirst();
 };
 
 void PreviewRowsTest::breaksStayOneRow_data()
@@ -59,15 +110,15 @@ void PreviewRowsTest::breaksStayOneRow_data()
         return out;
     };
     QTest::newRow("458,752 U+2029") << UnicodeString(times(u"\u2029", 458752))
-                                    << QString::fromStdU16String(times(u"\uFFFD", 458752));
+                                    << QString::fromStdU16String(times(u"\u00B6", 458752));
     QTest::newRow("1 Mi LF") << UnicodeString(times(u"\n", 1 << 20))
-                             << QString::fromStdU16String(times(u"\u240A", 1 << 20));
+                             << QString::fromStdU16String(times(u"\u2193", 1 << 20));
     QTest::newRow("1 Mi CR LF") << UnicodeString(times(u"\r\n", 1 << 20))
-                                << QString::fromStdU16String(times(u"\u240D\u240A", 1 << 20));
+                                << QString::fromStdU16String(times(u"\u2190\u2193", 1 << 20));
     QTest::newRow("1 Mi U+2028 between letters")
-        << UnicodeString(times(u"x\u2028", 1 << 19)) << QString::fromStdU16String(times(u"x\uFFFD", 1 << 19));
+        << UnicodeString(times(u"x\u2028", 1 << 19)) << QString::fromStdU16String(times(u"x\u21B5", 1 << 19));
     QTest::newRow("4 Mi LF") << UnicodeString(times(u"\n", 4 << 20))
-                             << QString::fromStdU16String(times(u"\u240A", 4 << 20));
+                             << QString::fromStdU16String(times(u"\u2193", 4 << 20));
 }
 
 void PreviewRowsTest::breaksStayOneRow()
@@ -91,12 +142,12 @@ void PreviewRowsTest::breaksStayOneRow()
 
 void PreviewRowsTest::rowBudget_data()
 {
-    // Pixel sizes of the lines added in turn, and how many of the oldest
-    // lines are folded before each.
-    QTest::addColumn<std::vector<double>>("sizes");
+    // Heights of the lines added in turn, and how many of the oldest lines
+    // are folded before each.
+    QTest::addColumn<std::vector<double>>("heights");
     QTest::addColumn<std::vector<int>>("folds");
-    const double limit = TShownRows::HeightLimit / TShownRows::RowFactor;
-    QTest::newRow("lines that fit") << std::vector<double>{16, 16, 683} << std::vector<int>{0, 0, 0};
+    const double limit = TShownRows::HeightLimit;
+    QTest::newRow("lines that fit") << std::vector<double>{19, 19, 800} << std::vector<int>{0, 0, 0};
     QTest::newRow("exactly the limit") << std::vector<double>{limit / 2, limit / 2} << std::vector<int>{0, 0};
     // Ten lines fill the limit; the next folds the oldest until the lines
     // shown, the new one with them, take seven eighths of it.
@@ -105,25 +156,90 @@ void PreviewRowsTest::rowBudget_data()
     std::vector<int> tenthFolds(10, 0);
     tenthFolds.push_back(2);
     QTest::newRow("one past the limit") << tenths << tenthFolds;
-    QTest::newRow("a line as high as the limit") << std::vector<double>{16, 16, limit} << std::vector<int>{0, 0, 2};
+    QTest::newRow("a line as high as the limit") << std::vector<double>{19, 19, limit} << std::vector<int>{0, 0, 2};
     QTest::newRow("a line higher than the limit")
-        << std::vector<double>{16, 2 * limit, 16} << std::vector<int>{0, 1, 1};
+        << std::vector<double>{19, 2 * limit, 19} << std::vector<int>{0, 1, 1};
 }
 
 void PreviewRowsTest::rowBudget()
 {
-    QFETCH(std::vector<double>, sizes);
+    QFETCH(std::vector<double>, heights);
     QFETCH(std::vector<int>, folds);
     TShownRows rows;
     int first = 0;
-    for (std::size_t i = 0; i < sizes.size(); ++i) {
-        QCOMPARE(rows.Add(sizes[i]), folds[i]);
+    for (std::size_t i = 0; i < heights.size(); ++i) {
+        QCOMPARE(rows.Add(16, heights[i]), folds[i]);
         first += folds[i];
         QCOMPARE(rows.FirstShown(), first);
     }
     rows.Clear();
     QCOMPARE(rows.FirstShown(), 0);
-    QCOMPARE(rows.Add(16), 0);
+    QCOMPARE(rows.Add(16, 19), 0);
+}
+
+void PreviewRowsTest::remeasuredRowsFoldTheOldest()
+{
+    // Ten lines take half the limit; in a font twice as tall they take it
+    // all, and a little more folds the oldest down to seven eighths.
+    TShownRows rows;
+    const double tenth = TShownRows::HeightLimit / 20;
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(rows.Add(10 + i, tenth), 0);
+    std::vector<double> asked;
+    QCOMPARE(rows.Remeasure([&](int i, double px) {
+        asked.push_back(px);
+        return 2 * tenth + (i == 9 ? 1 : 0);
+    }),
+             2);
+    QCOMPARE(asked, (std::vector<double>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
+    QCOMPARE(rows.FirstShown(), 2);
+    QCOMPARE(rows.Remeasure([&](int, double) { return tenth; }), 0);
+}
+
+void PreviewRowsTest::rowsStayWithinTheirBound_data()
+{
+    // Lines rendered in a font, and the font the preview has then: the
+    // window's, the tallest installed, each at the window's size and the
+    // largest the font dialog offers.
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<UnicodeString>("line");
+    const QString tallest = TallestFamily();
+    const UnicodeString latin = T({"<nick> ", B, "bold ", C, "04red ", I, "it ", U, "line"})
+                                + UnicodeString(u" \u00E9t\u00E9 a\u0301 \u2190\u2193\u21B5\u00B6\u27E6\u27E7");
+    for (const int points : {12, 512}) {
+        const QString at = QString(" at %1 pt").arg(points);
+        QTest::newRow(qPrintable("window's font, Latin" + at)) << QString("Segoe UI Symbol") << points << latin;
+        QTest::newRow(qPrintable("window's font, the tallest font's own" + at))
+            << QString("Segoe UI Symbol") << points << OwnCharacters(tallest, "Segoe UI Symbol");
+        QTest::newRow(qPrintable("window's font, every unit" + at))
+            << QString("Segoe UI Symbol") << points << EveryUnit();
+        QTest::newRow(qPrintable(tallest + ", Latin" + at)) << tallest << points << latin;
+        QTest::newRow(qPrintable(tallest + ", its own" + at))
+            << tallest << points << OwnCharacters(tallest, "Segoe UI Symbol");
+    }
+}
+
+void PreviewRowsTest::rowsStayWithinTheirBound()
+{
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    QFETCH(UnicodeString, line);
+    FakeView view;
+    ShowLikeTheWindow(view.preview);
+    QFont f = view.preview.font();
+    f.setFamily(family);
+    f.setPointSize(points);
+    view.preview.setFont(f);
+    TRTFLine job(view, line);
+    job.DoSynchronize();
+    TRichEdit& rtf = view.preview;
+    const QTextBlock b = rtf.document()->lastBlock();
+    const double laidOut = rtf.document()->documentLayout()->blockBoundingRect(b).height();
+    const double px = points * rtf.logicalDpiY() / 72.0;
+    TRowHeights heights;
+    const double bound = heights.Tallest(b.text(), rtf.font(), px);
+    QVERIFY2(laidOut <= bound, qPrintable(QString("row %1 px, bound %2 px").arg(laidOut).arg(bound)));
 }
 
 void PreviewRowsTest::rendersPastQtsHeightFoldTheOldest()
@@ -136,15 +252,22 @@ void PreviewRowsTest::rendersPastQtsHeightFoldTheOldest()
     f.setPointSize(512);
     view.preview.setFont(f);
     const int lines = 11000;
+    TRichEdit& rtf = view.preview;
+    QTextDocument& doc = *rtf.document();
+    double atFirstFold = 0;
     for (int i = 0; i < lines; ++i) {
+        const double before = LaidOutHeight(rtf);
         TRTFLine job(view, T({C, "04", "r", B, "b"}) + UnicodeString(i));
         job.DoSynchronize();
+        if (atFirstFold == 0 && !doc.firstBlock().isVisible())
+            atFirstFold = before;
     }
-    TRichEdit& rtf = view.preview;
     const double height = LaidOutHeight(rtf);
     QVERIFY2(height < QtHeightLimit, qPrintable(QString::number(height)));
+    // The bound of a row keeps close to it: most of the height Qt can place
+    // is laid out before the first line is folded.
+    QVERIFY2(atFirstFold > TShownRows::HeightLimit * 0.9, qPrintable(QString::number(atFirstFold)));
     QCOMPARE(rtf.LinesCount(), lines);
-    QTextDocument& doc = *rtf.document();
     QVERIFY(!doc.firstBlock().isVisible());
     QVERIFY(doc.lastBlock().isVisible());
     QCOMPARE(doc.lastBlock().text(), QString("rb10999"));
@@ -163,7 +286,44 @@ void PreviewRowsTest::rendersPastQtsHeightFoldTheOldest()
     int shown = 0;
     for (QTextBlock b = doc.firstBlock(); b.isValid(); b = b.next())
         shown += b.isVisible();
-    QVERIFY2(shown > 2000 && shown < 3000, qPrintable(QString::number(shown)));
+    QVERIFY2(shown > 8000 && shown < 10000, qPrintable(QString::number(shown)));
+}
+
+void PreviewRowsTest::aTallerFontFoldsFirst()
+{
+    // As many lines at 512 pt as fit without a fold, each with a character
+    // that the tallest installed font lacks; chosen then, that font takes
+    // their rows past the height Qt can place, and the oldest are folded
+    // before the preview lays them out in it.
+    const QString tallest = TallestFamily();
+    const UnicodeString own = OwnCharacters("Segoe UI Symbol", tallest);
+    if (own.IsEmpty())
+        QSKIP("the tallest font installed holds every character of the window's");
+    const UnicodeString line = UnicodeString("line ") + own.SubString(1, 1);
+    FakeView view;
+    ShowLikeTheWindow(view.preview);
+    TRichEdit& rtf = view.preview;
+    QFont f = rtf.font();
+    f.setPointSize(512);
+    rtf.setFont(f);
+    QFont taller = f;
+    taller.setFamily(tallest);
+    const double px = 512 * rtf.logicalDpiY() / 72.0;
+    TRowHeights heights;
+    const QString shown = ToQString(line);
+    const int lines = static_cast<int>((TShownRows::HeightLimit - 1) / heights.Tallest(shown, f, px));
+    if (lines * heights.Tallest(shown, taller, px) <= TShownRows::HeightLimit)
+        QSKIP("the tallest font installed takes rows too close to the window's font's");
+    for (int i = 0; i < lines; ++i) {
+        TRTFLine job(view, line);
+        job.DoSynchronize();
+    }
+    QVERIFY(rtf.document()->firstBlock().isVisible());
+    rtf.TakeFont(taller);
+    QVERIFY(!rtf.document()->firstBlock().isVisible());
+    const double height = LaidOutHeight(rtf);
+    QVERIFY2(height < QtHeightLimit, qPrintable(QString::number(height)));
+    QCOMPARE(rtf.LinesCount(), lines);
 }
 
 QTEST_MAIN(PreviewRowsTest)
