@@ -2,8 +2,8 @@
 # Takes pictures of the running program on a virtual display:
 #   xvfb-run -a -s "-screen 0 1024x768x24" bash tools/screenshot.sh [--docs] [--out DIR] [STATE...]
 # STATE is one of: start line editmenu rtfmenu info font fontfamilies error
-# refused busy autocolor focus longrtl longselected breaks (all of them when
-# none is named). Each picture
+# refused busy autocolor focus longrtl longselected breaks signs signsbig
+# (all of them when none is named). Each picture
 # is DIR/STATE.png, for focus one DIR/focus-CONTROL.png per control in the
 # tab order, for fontfamilies DIR/font-FAMILY.png and DIR/font-FAMILY-colors.png
 # for the families sans, sans-mono and serif (DIR is build/screenshots unless
@@ -13,8 +13,10 @@
 # earlier result; "busy" is the window while it renders a megabyte, taken
 # with the mouse pointer; "longrtl" and "longselected" are the edit field on
 # a megabyte of Latin, Hebrew and Arabic words, the caret walked into it and
-# all selected; "breaks" is the preview after a line with a few breaks and one
-# of 458,752 U+2029. Builds the program and the error box's helper, and
+# all selected; "breaks" is the preview after a line of 458,752 U+2029 and
+# one with a few breaks; "signs" and "signsbig" the memo and the preview after
+# a line with every kind of break, at the preview's first font and at 36 pt.
+# Each waits for what it shows, not for a fixed time. Builds the program and the error box's helper, and
 # installs what it needs: xdotool, xclip, imagemagick and (for busy) ffmpeg.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,7 +28,7 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --docs) docs=true ;;
     --out) out=$2; shift ;;
-    start|line|editmenu|rtfmenu|info|font|fontfamilies|error|refused|busy|autocolor|focus|longrtl|longselected|breaks)
+    start|line|editmenu|rtfmenu|info|font|fontfamilies|error|refused|busy|autocolor|focus|longrtl|longselected|breaks|signs|signsbig)
       states+=("$1") ;;
     -h|--help) sed -n '2,/^set -e/p' "$0" | grep '^#'; exit 0 ;;
     *) sed -n '2,/^set -e/p' "$0" | grep '^#' >&2; exit 2 ;;
@@ -34,7 +36,7 @@ while [ $# -gt 0 ]; do
   shift
 done
 [ ${#states[@]} -gt 0 ] ||
-  states=(start line editmenu rtfmenu info font fontfamilies error refused busy autocolor focus longrtl longselected breaks)
+  states=(start line editmenu rtfmenu info font fontfamilies error refused busy autocolor focus longrtl longselected breaks signs signsbig)
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display: run it as  xvfb-run -a -s \"-screen 0 1024x768x24\" bash $0" >&2
   exit 1
@@ -105,14 +107,85 @@ shoot() {
   echo "$out/$1.png"
 }
 
+# Takes an area of the main window (x y w h) into file.
+grab() { import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" +repage "$5"; }
+
+# The share of an area of the main window (x y w h) that shows colour.
+share() {
+  import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" +repage png:- |
+    convert png:- -fuzz 10% -fill "#ff00ff" -opaque "$5" -fuzz 0 -fill black +opaque "#ff00ff" \
+      -fill white -opaque "#ff00ff" -format '%[fx:mean]' info:
+}
+
+# Waits, a minute at most, until at least a share (0..1) of an area of the
+# main window (x y w h) shows colour, or with "not" before the colour, shows
+# anything else.
+wait_colour() {
+  local area=("$1" "$2" "$3" "$4") not=false i got
+  shift 4
+  if [ "$1" = not ]; then
+    not=true
+    shift
+  fi
+  for i in $(seq 300); do
+    got=$(share "${area[@]}" "$1")
+    $not && got=$(awk -v g="$got" 'BEGIN { print 1 - g }')
+    awk -v got="$got" -v want="$2" 'BEGIN { exit !(got >= want) }' && return 0
+    sleep 0.2
+  done
+  echo "screenshot.sh: the area at ${area[0]},${area[1]} never showed $2 of $($not && echo "other than ")$1" >&2
+}
+
+# The preview's area inside the main window, which draws no caret, and the
+# edit field's text.
+preview_area=(18 71 540 44)
+field_area=(18 22 550 16)
+
+# Waits, two minutes at most, until the preview differs from the picture in
+# file (taken before a render) and then stays as it is for a second: the
+# render has ended and the view has caught up.
+wait_preview() {
+  local last now i changed=false still=0
+  last=$(mktemp --suffix=.png)
+  now=$(mktemp --suffix=.png)
+  cp "$1" "$last"
+  for i in $(seq 600); do
+    sleep 0.2
+    grab "${preview_area[@]}" "$now"
+    if [ "$(compare -metric AE "$last" "$now" null: 2>&1 || true)" = 0 ]; then
+      still=$((still + 1))
+      if $changed && [ "$still" -ge 5 ]; then
+        rm -f "$last" "$now"
+        return 0
+      fi
+    else
+      changed=true
+      still=0
+      cp "$now" "$last"
+    fi
+  done
+  rm -f "$last" "$now"
+  echo "screenshot.sh: the preview did not settle after a render" >&2
+}
+
+# Pastes what the clipboard holds over the edit field's text and clicks
+# "Line"; returns once the preview shows the result.
+paste_and_render() {
+  local before
+  before=$(mktemp --suffix=.png)
+  click 100 30
+  xdotool key ctrl+a ctrl+v
+  sleep 0.3
+  grab "${preview_area[@]}" "$before"
+  click 537 376
+  wait_preview "$before"
+  rm -f "$before"
+}
+
 # Pastes the coded line into the edit field and clicks "Line".
 run_line() {
   printf '%s' "$line" | xclip -selection clipboard
-  click 100 30
-  xdotool key ctrl+v
-  sleep 0.3
-  click 537 376
-  sleep 1.5
+  paste_and_render
 }
 
 # A megabyte of words in three scripts, on the clipboard.
@@ -188,27 +261,43 @@ for state in "${states[@]}"; do
       copy_mixed_megabyte
       click 100 30
       xdotool key ctrl+v
-      sleep 3
+      # The field shows its text once it has taken the paste.
+      wait_colour "${field_area[@]}" not "#14161a" 0.05
       xdotool key Home
       if [ "$state" = longrtl ]; then
         xdotool key --delay 20 $(printf 'ctrl+Right %.0s' $(seq 40))
+        sleep 2
       else
         xdotool key ctrl+a
-      fi
-      sleep 1 ;;
+        wait_colour "${field_area[@]}" "#2f6fb5" 0.5
+      fi ;;
     breaks)
-      # A line with a few breaks, then one of 458,752 U+2029 between words.
-      printf 'first\r\nsecond\nthird' | xclip -selection clipboard
-      click 100 30
-      xdotool key ctrl+v
-      click 537 376
-      sleep 1
+      # A line of 458,752 U+2029 between words, then one with a few breaks;
+      # the preview, which shows the end of the last, scrolled back to the
+      # start of both with the arrow key.
       python3 -c 'import sys; sys.stdout.write("begin" + "\u2029" * 458752 + "end")' | xclip -selection clipboard
-      click 100 30
-      xdotool key ctrl+a ctrl+v
-      sleep 1
-      click 537 376
-      sleep 8 ;;
+      paste_and_render
+      printf 'first\r\nsecond\nthird' | xclip -selection clipboard
+      paste_and_render
+      before=$(mktemp --suffix=.png)
+      grab "${preview_area[@]}" "$before"
+      click 300 100
+      xdotool key --delay 20 $(printf 'Left %.0s' $(seq 30))
+      wait_preview "$before"
+      rm -f "$before" ;;
+    signs|signsbig)
+      # Every kind of break between letters, and a U+FFFD of the line's own,
+      # at the preview's first font or at 36 pt.
+      if [ "$state" = signsbig ]; then
+        preview_command 3
+        xdotool key alt+s ctrl+a
+        xdotool type 36
+        xdotool key Return
+        sleep 1
+      fi
+      python3 -c 'import sys; sys.stdout.write("ab\ncd\r\nef\u2029gh\u2028ij\ufdd0kl\ufdd1mn\ufffdop")' |
+        xclip -selection clipboard
+      paste_and_render ;;
     focus)
       # One picture per control in the tab order, the focus moved by Tab.
       run_line
