@@ -3,7 +3,8 @@
 // confirmation until the window settles; and in the middle of a second
 // render of W4, once during the passes and once during the apply loop,
 // beside that render without it. Then "Font" alone once more, with the line
-// of 458,752 U+2029 rendered instead of W4.
+// of 458,752 U+2029 rendered instead of W4, and at the largest size the
+// dialog offers after W4 and after LF1Mi.
 #include "FontBench.h"
 #include "WindowMeter.h"
 #include "Workloads.h"
@@ -33,24 +34,36 @@ namespace {
 struct Scenario {
     const char* name;
     const char* about;
+    const char* line; // rendered before
+    int size;         // of the font chosen
 };
 
 const std::vector<Scenario> Scenarios{
-    {"Font", "\"Font\" alone, from the confirmation"},
-    {"Font.none", "second \"Line\" on W4, no \"Font\""},
-    {"Font.passes", "second \"Line\", \"Font\" in the passes"},
-    {"Font.apply", "second \"Line\", \"Font\" in the apply loop"},
-    {"Font.breaks", "\"Font\" alone, PS458k rendered instead of W4"},
+    {"Font", "\"Font\" alone, from the confirmation", "W4", 14},
+    {"Font.none", "second \"Line\" on W4, no \"Font\"", "W4", 14},
+    {"Font.passes", "second \"Line\", \"Font\" in the passes", "W4", 14},
+    {"Font.apply", "second \"Line\", \"Font\" in the apply loop", "W4", 14},
+    {"Font.breaks", "\"Font\" alone, PS458k rendered instead of W4", "PS458k", 14},
+    {"Font.512", "\"Font\" alone at 512 pt, the largest offered", "W4", 512},
+    {"Font.512LF", "\"Font\" alone at 512 pt, LF1Mi rendered", "LF1Mi", 512},
 };
 
+const Scenario& Named(const std::string& name)
+{
+    for (const Scenario& s : Scenarios)
+        if (name == s.name)
+            return s;
+    return Scenarios.front();
+}
+
 // A font unlike the start font in every property that "Font" copies.
-void ChooseOther(TFont& font)
+void ChooseOther(TFont& font, int size)
 {
     font.Charset = 0;
     font.Color = 0x0000FF;
     font.Name = QStringLiteral("DejaVu Serif");
-    font.Size = 14;
-    font.Height = HeightFromSize(14);
+    font.Size = size;
+    font.Height = HeightFromSize(size);
     font.Pitch = TFontPitch::fpVariable;
 }
 
@@ -77,7 +90,8 @@ Figures Run(const std::string& name, bool trace)
     TForm1& form = main.Form();
     const TPumpHookGuard pump(QtEventPump());
     form.show();
-    const UnicodeString w4 = MakeWorkload(name == "Font.breaks" ? "PS458k" : "W4")->text;
+    const Scenario& scenario = Named(name);
+    const UnicodeString w4 = MakeWorkload(scenario.line)->text;
     form.IRCEdit->setText(QString::fromUtf16(u"w\x02"
                                              u"a\x03"
                                              u"04rm"));
@@ -90,9 +104,9 @@ Figures Run(const std::string& name, bool trace)
     Settle(meter);
     meter.Stop();
 
-    if (name == "Font" || name == "Font.breaks") {
+    if (name == "Font" || name == "Font.breaks" || name == "Font.512" || name == "Font.512LF") {
         form.FontDialog1->SetChooser([&](TFont& font) {
-            ChooseOther(font);
+            ChooseOther(font, scenario.size);
             meter.Start();
             return true;
         });
@@ -101,8 +115,8 @@ Figures Run(const std::string& name, bool trace)
 
     // The second render, with "Font" chosen once at the first pump that
     // finds the render where the scenario wants it.
-    form.FontDialog1->SetChooser([](TFont& font) {
-        ChooseOther(font);
+    form.FontDialog1->SetChooser([&](TFont& font) {
+        ChooseOther(font, scenario.size);
         return true;
     });
     const int previewLines = form.TestRTF->LinesCount();

@@ -116,6 +116,14 @@ const Maker Makers[] = {
              pairs += u"\r\n";
          return UnicodeString(std::move(pairs));
      }},
+    {"LF4Mi", "4Mi LF", [] { return UnicodeString(std::u16string(4 << 20, u'\n')); }},
+    {"Alt1Mi", "1Mi a/alef",
+     [] {
+         std::u16string s;
+         for (int i = 0; i < (1 << 19); ++i)
+             s += u"a\u05D0";
+         return UnicodeString(std::move(s));
+     }},
     {"All64k", "every unit",
      [] {
          std::u16string every;

@@ -26,7 +26,9 @@ const std::vector<Workload>& Workloads();
 // The window benchmark's lines, in its order: W1 .. W4, 4Mi (4 Mi units of
 // the dense mix), then lines that hold what a text control takes as line
 // breaks, or every unit: PS458k (458,752 U+2029), LF1Mi (1 Mi LF), CRLF1Mi
-// (1 Mi CR LF pairs), All64k (every UTF-16 unit once, in order).
+// (1 Mi CR LF pairs), LF4Mi (4 Mi LF), Alt1Mi (1 Mi units, Latin and Hebrew
+// letters in turn: a run of each direction per letter), All64k (every UTF-16
+// unit once, in order).
 const std::vector<std::string>& WindowLineNames();
 // One of those lines, made alone, so that a process that measures it holds
 // none of the others; nothing for another name.
