@@ -6,14 +6,66 @@
 #include "QtText.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPlainTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace {
+
+// A document the memo no longer shows, emptied from its end a slice at a
+// time between the window's events, and deleted once empty.
+class SlicedRemoval : public QObject {
+public:
+    SlicedRemoval(QTextDocument* doc, QObject* parent) : QObject(parent), doc_(doc)
+    {
+        doc_->setParent(this);
+        // No view hears of its changes any more.
+        doc_->disconnect();
+        doc_->documentLayout()->disconnect();
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] { Slice(); });
+        timer_.start(0);
+    }
+
+private:
+    void Slice()
+    {
+        if (doc_->isEmpty()) {
+            timer_.stop();
+            deleteLater();
+            return;
+        }
+        QTextCursor c(doc_);
+        c.movePosition(QTextCursor::End);
+        const int from = std::max(0, doc_->blockCount() - TMemoLines::ClearSliceLines);
+        c.setPosition(doc_->findBlockByNumber(from).position(), QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+    }
+
+    QTextDocument* doc_;
+    QTimer timer_;
+};
+
+// An empty document for memo with the settings of old, as a memo's own.
+QTextDocument* EmptyLike(const QTextDocument& old, QPlainTextEdit& memo)
+{
+    auto* doc = new QTextDocument(&memo);
+    doc->setDocumentLayout(new QPlainTextDocumentLayout(doc));
+    doc->setDefaultFont(old.defaultFont());
+    doc->setDefaultStyleSheet(old.defaultStyleSheet());
+    doc->setDefaultTextOption(old.defaultTextOption());
+    doc->setDefaultCursorMoveStyle(old.defaultCursorMoveStyle());
+    doc->setDocumentMargin(old.documentMargin());
+    doc->setIndentWidth(old.indentWidth());
+    doc->setMaximumBlockCount(old.maximumBlockCount());
+    doc->setUndoRedoEnabled(old.isUndoRedoEnabled());
+    doc->setUseDesignMetrics(old.useDesignMetrics());
+    return doc;
+}
 
 // Appends units to s in the form the memo shows them.
 void AppendDisplay(QString& s, const char16_t* units, std::size_t count)
@@ -96,8 +148,16 @@ void TMemoLines::CountScrollRange()
 
 void TMemoLines::Clear()
 {
-    memo_.clear();
     hasLines_ = false;
+    QTextDocument* old = memo_.document();
+    if (old->blockCount() < ClearAtOnceBelow) {
+        memo_.clear();
+        return;
+    }
+    // Taken from the memo's text control, which would delete it at once.
+    old->setParent(nullptr);
+    memo_.setDocument(EmptyLike(*old, memo_));
+    new SlicedRemoval(old, &memo_);
 }
 
 int TMemoLines::Count() const

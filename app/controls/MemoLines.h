@@ -28,6 +28,14 @@ public:
     // Adds count lines that write(i, out) makes, i from 0, in slices with
     // pump() between them.
     void AddLines(int count, const LineWriter& write, const Pump& pump);
+    // Empties the memo. A memo of ClearAtOnceBelow lines or more takes a new,
+    // empty document at once, and its old one is emptied ClearSliceLines
+    // lines at a time on a zero timer, between the window's events, then
+    // deleted: emptying millions of lines in one Qt call would stop the
+    // window for seconds (MemoSlicesTest::
+    // clearHandsEventsThrough). The new document has the old one's
+    // settings, so the memo looks and behaves as after QPlainTextEdit::
+    // clear (MemoSlicesTest::clearedLikeQtsClear).
     void Clear();
     int Count() const;
     // The line as the memo shows it.
@@ -35,6 +43,10 @@ public:
 
     // Lines per slice of AddLines.
     static constexpr int SliceLines = 2048;
+    // From how many lines Clear empties the old document in slices, and
+    // how many lines a slice removes.
+    static constexpr int ClearAtOnceBelow = 65536;
+    static constexpr int ClearSliceLines = 16384;
 
     // While a batch lives, the memo's view does not lay lines out as they
     // come: a long line laid out costs as long as shaping all its

@@ -5,7 +5,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -48,6 +50,8 @@ private slots:
     void addLaysOutNoLine();
     void everyLineIsOneRow_data();
     void everyLineIsOneRow();
+    void clearHandsEventsThrough();
+    void clearedLikeQtsClear();
 };
 
 void MemoSlicesTest::slicesMakeTheSameLines_data()
@@ -221,6 +225,89 @@ void MemoSlicesTest::everyLineIsOneRow()
     const QTextBlock b = memo.document()->firstBlock();
     memo.document()->documentLayout()->blockBoundingRect(b);
     QCOMPARE(b.layout()->lineCount(), 1);
+}
+
+void MemoSlicesTest::clearHandsEventsThrough()
+{
+    // A memo of a few slices more than Clear empties at once: empty as soon
+    // as Clear returns, while its old lines go a slice at a time, with the
+    // window's events between the slices.
+    QPlainTextEdit memo;
+    memo.setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo.resize(400, 200);
+    memo.show();
+    TMemoLines lines(memo);
+    const int count = TMemoLines::ClearAtOnceBelow + 3 * TMemoLines::ClearSliceLines + 5;
+    lines.AddLines(count, [](int i, std::u16string& out) { out += TestLine(i); }, {});
+    const QPointer<QTextDocument> old = memo.document();
+    lines.Clear();
+    QCOMPARE(lines.Count(), 0);
+    QVERIFY(memo.document()->isEmpty());
+    QVERIFY(old);
+
+    // A zero timer started after Clear sees each slice go, one at a time.
+    std::vector<int> seen{old->blockCount()};
+    QTimer events;
+    QObject::connect(&events, &QTimer::timeout, [&] {
+        if (old)
+            seen.push_back(old->blockCount());
+    });
+    events.start(0);
+    QTRY_VERIFY_WITH_TIMEOUT(!old, 60000);
+    QVERIFY2(seen.size() > std::size_t(count / TMemoLines::ClearSliceLines), qPrintable(QString::number(seen.size())));
+    for (std::size_t i = 1; i < seen.size(); ++i)
+        QVERIFY2(seen[i - 1] - seen[i] <= TMemoLines::ClearSliceLines,
+                 qPrintable(QString("%1 lines, then %2").arg(seen[i - 1]).arg(seen[i])));
+    // The memo goes on as before.
+    lines.Add("after");
+    QCOMPARE(lines.Count(), 1);
+    QCOMPARE(lines.Get(0), UnicodeString("after"));
+}
+
+void MemoSlicesTest::clearedLikeQtsClear()
+{
+    // Two windows as start-up builds them, their memos scrolled to the foot
+    // of the same long text; one emptied by Clear, in slices, the other by
+    // QPlainTextEdit::clear. Both then take the same lines and show them
+    // alike.
+    at::StartedWindow sliced, qts;
+    const int count = TMemoLines::ClearAtOnceBelow + 10;
+    for (at::StartedWindow* w : {&sliced, &qts}) {
+        TForm1& form = w->Form();
+        form.show();
+        TMemoLines memo(*form.ResultMemo);
+        memo.AddLines(count, [](int i, std::u16string& out) { out += TestLine(i); }, {});
+        form.ResultMemo->verticalScrollBar()->setValue(form.ResultMemo->verticalScrollBar()->maximum());
+        form.ResultMemo->horizontalScrollBar()->setValue(form.ResultMemo->horizontalScrollBar()->maximum());
+        QCoreApplication::processEvents();
+    }
+    TMemoLines(*sliced.Form().ResultMemo).Clear();
+    qts.Form().ResultMemo->clear();
+    for (at::StartedWindow* w : {&sliced, &qts}) {
+        TMemoLines memo(*w->Form().ResultMemo);
+        for (int i = 0; i < 40; ++i)
+            memo.Add(UnicodeString(TestLine(i)));
+        QCoreApplication::processEvents();
+    }
+    const QPlainTextEdit& a = *sliced.Form().ResultMemo;
+    const QPlainTextEdit& b = *qts.Form().ResultMemo;
+    QCOMPARE(Blocks(a), Blocks(b));
+    QCOMPARE(a.document()->isUndoRedoEnabled(), b.document()->isUndoRedoEnabled());
+    QCOMPARE(a.document()->defaultFont(), b.document()->defaultFont());
+    QCOMPARE(a.document()->documentMargin(), b.document()->documentMargin());
+    QCOMPARE(a.document()->defaultTextOption().wrapMode(), b.document()->defaultTextOption().wrapMode());
+    QCOMPARE(a.textCursor().position(), b.textCursor().position());
+    QCOMPARE(a.verticalScrollBar()->value(), b.verticalScrollBar()->value());
+    QCOMPARE(a.verticalScrollBar()->maximum(), b.verticalScrollBar()->maximum());
+    QCOMPARE(a.horizontalScrollBar()->value(), b.horizontalScrollBar()->value());
+    QCOMPARE(a.horizontalScrollBar()->maximum(), b.horizontalScrollBar()->maximum());
+    QCOMPARE(const_cast<QPlainTextEdit&>(a).grab().toImage(), const_cast<QPlainTextEdit&>(b).grab().toImage());
+    // Typed into, both memos take the keys alike, and undo nothing.
+    for (QPlainTextEdit* m : {sliced.Form().ResultMemo, qts.Form().ResultMemo}) {
+        QTest::keyClicks(m, "typed");
+        QTest::keyClick(m, Qt::Key_Z, Qt::ControlModifier);
+    }
+    QCOMPARE(Blocks(a), Blocks(b));
 }
 
 QTEST_MAIN(MemoSlicesTest)
