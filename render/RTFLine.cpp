@@ -132,6 +132,9 @@ void TRTFLine::PaintLine(const UnicodeString& Dummy, const TPreviewLook& look)
             // only a move after it is one the user or a command made.
             caret.Start();
             ColourLine(Dummy, look);
+            // Laying the line out, as the block closes, is one long step
+            // of Qt's that nothing splits: the window catches up before it.
+            view_.ProcessWindowEvents(TRenderStep::BeforeLayout);
         }
         // Laying the line out was one long step: the window catches up before
         // the next.

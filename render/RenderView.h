@@ -11,8 +11,9 @@ class TRichEdit;
 // The render's long steps that the passes' own message pump does not
 // reach; the window handles its events between their slices.
 enum class TRenderStep {
-    ApplyLoop,   // the runs of the Format List coloured in the preview
-    AfterLayout, // the preview's new line laid out
+    ApplyLoop,    // the runs of the Format List coloured in the preview
+    BeforeLayout, // the preview's new line coloured, about to be laid out
+    AfterLayout,  // the preview's new line laid out
 };
 
 class TRenderView : public TFormatListHost {

@@ -34,11 +34,12 @@ using TObject = QObject;
 // long steps and the render's. The window's pump is the same at each; the
 // step is for a hook that runs something at a chosen one (the tests do).
 enum class TWindowStep {
-    Listing,     // the character listing
-    Log,         // the Format List written into the memo
-    ApplyLoop,   // the render's: the runs of the Format List coloured
-    AfterLayout, // the render's: the preview's new line laid out
-    MemoCatchUp, // the memo's view catching up after the render
+    Listing,      // the character listing
+    Log,          // the Format List written into the memo
+    ApplyLoop,    // the render's: the runs of the Format List coloured
+    BeforeLayout, // the render's: the preview's new line coloured, about to be laid out
+    AfterLayout,  // the render's: the preview's new line laid out
+    MemoCatchUp,  // the memo's view catching up after the render
 };
 
 class TForm1 : public QWidget, public TRenderView {
