@@ -21,9 +21,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCharFormat>
 #include <QTimer>
 
 #include <algorithm>
@@ -134,10 +136,11 @@ struct Figure {
     bool memory; // MiB, else ms
 };
 
-const std::array<Figure, 13> SideFigures{{
+const std::array<Figure, 16> SideFigures{{
     {"idle, the line plain: longest stretch without an event", false},
     {"idle, one right-to-left letter in the middle", false},
     {"idle, all selected", false},
+    {"idle, 1 Mi units of alternating directions instead", false},
     {"the longest repaint in those states, first ones included", false},
     {"a key typed at the end, until shown", false},
     {"a key typed in the middle", false},
@@ -145,6 +148,8 @@ const std::array<Figure, 13> SideFigures{{
     {"\"04 Red\" from the edit menu (two writes)", false},
     {"Ctrl+V of W4 again at the end (2 Mi units)", false},
     {"Ctrl+Z of that paste", false},
+    {"a composition opened in the middle, until shown", false},
+    {"the composition's text changed", false},
     {"resident with W4 shown, beside the window without it", true},
     {"peak until then, beside the window without W4", true},
     {"the process's peak after all the edits", true},
@@ -187,28 +192,42 @@ int RunSide(bool plain)
     edit->setText(line);
     edit->selectAll();
     f[2] = IdleStretch(form);
-    f[3] = paints.LongestMs();
+    edit->setText(ToQString(MakeWorkload("Alt1Mi")->text));
+    f[3] = IdleStretch(form);
+    f[4] = paints.LongestMs();
 
-    edit->deselect();
-    f[4] = UntilShown(paints, [&] {
+    edit->setText(line);
+    Idle(1500);
+    f[5] = UntilShown(paints, [&] {
         edit->end(false);
         QTest::keyClick(edit, Qt::Key_X);
     });
     edit->setCursorPosition(edit->text().size() / 2);
-    f[5] = UntilShown(paints, [&] { QTest::keyClick(edit, Qt::Key_X); });
-    f[6] = UntilShown(paints, [&] { form.Bold1->trigger(); });
-    f[7] = UntilShown(paints, [&] { form.Red1->trigger(); });
+    f[6] = UntilShown(paints, [&] { QTest::keyClick(edit, Qt::Key_X); });
+    f[7] = UntilShown(paints, [&] { form.Bold1->trigger(); });
+    f[8] = UntilShown(paints, [&] { form.Red1->trigger(); });
     edit->end(false);
     QGuiApplication::clipboard()->setText(line);
     const qsizetype before = edit->text().size();
-    f[8] = UntilShown(paints, [&] { QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier); });
+    f[9] = UntilShown(paints, [&] { QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier); });
     const bool pasted = edit->text().size() == before + line.size();
-    f[9] = UntilShown(paints, [&] { QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier); });
+    f[10] = UntilShown(paints, [&] { QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier); });
     const bool undone = edit->text().size() == before;
+    // An input method's composition, underlined as input methods show it.
+    edit->setCursorPosition(edit->text().size() / 2);
+    const auto compose = [&](const QString& preedit) {
+        QTextCharFormat underline;
+        underline.setFontUnderline(true);
+        QInputMethodEvent e(preedit, {{QInputMethodEvent::TextFormat, 0, int(preedit.size()), underline}});
+        QCoreApplication::sendEvent(edit, &e);
+    };
+    f[11] = UntilShown(paints, [&] { compose(QStringLiteral("ka")); });
+    f[12] = UntilShown(paints, [&] { compose(QStringLiteral("kana")); });
+    compose(QString());
 
-    f[10] = (shownKiB - baseKiB) / 1024.0;
-    f[11] = (shownPeakKiB - basePeakKiB) / 1024.0;
-    f[12] = StatusKiB("VmHWM:") / 1024.0;
+    f[13] = (shownKiB - baseKiB) / 1024.0;
+    f[14] = (shownPeakKiB - basePeakKiB) / 1024.0;
+    f[15] = StatusKiB("VmHWM:") / 1024.0;
     std::printf("%s", plain ? PlainChild : FieldChild);
     for (double figure : f)
         std::printf("|%.3f", figure);
