@@ -118,27 +118,36 @@ void TRTFLine::PaintLine(const UnicodeString& Dummy, const TPreviewLook& look)
         // and the caret placed: drawing a long line costs as much as laying
         // it out, and a drawing half way would be thrown away.
         const TRichEdit::PaintHold hold(rtf);
-        // A font chosen meanwhile reaches the preview after its line is laid
-        // out, not in the middle, where the layout would be done again and
-        // again while the runs are formatted.
-        const TRichEdit::FontHold fontHold(rtf);
+        bool fontWaits = false;
         {
-            // The preview lays the line out once, not after every run it formats.
-            const TRichEdit::UpdateBlock block(rtf);
-            if (!Dummy.IsEmpty())
-                RunStage([&] { AppendLine(rtf, Dummy); });
-            // The watch starts after the append, which moves the caret itself
-            // (it deselects, and the line goes in where the caret may stand):
-            // only a move after it is one the user or a command made.
-            caret.Start();
-            ColourLine(Dummy, look);
-            // Laying the line out, as the block closes, is one long step
-            // of Qt's that nothing splits: the window catches up before it.
-            view_.ProcessWindowEvents(TRenderStep::BeforeLayout);
+            // A font chosen meanwhile reaches the preview after its line is
+            // laid out, not in the middle, where the layout would be done
+            // again and again while the runs are formatted.
+            const TRichEdit::FontHold fontHold(rtf);
+            {
+                // The preview lays the line out once, not after every run it formats.
+                const TRichEdit::UpdateBlock block(rtf);
+                if (!Dummy.IsEmpty())
+                    RunStage([&] { AppendLine(rtf, Dummy); });
+                // The watch starts after the append, which moves the caret
+                // itself (it deselects, and the line goes in where the caret
+                // may stand): only a move after it is one the user or a
+                // command made.
+                caret.Start();
+                ColourLine(Dummy, look);
+                // Laying the line out, as the block closes, is one long step
+                // of Qt's that nothing splits: the window catches up before it.
+                view_.ProcessWindowEvents(TRenderStep::BeforeLayout);
+            }
+            // Laying the line out was one long step: the window catches up
+            // before the next.
+            view_.ProcessWindowEvents(TRenderStep::AfterLayout);
+            fontWaits = rtf.NextFont() != rtf.font();
         }
-        // Laying the line out was one long step: the window catches up before
-        // the next.
-        view_.ProcessWindowEvents(TRenderStep::AfterLayout);
+        // The font taken now lays the whole preview out again, another long
+        // step of its own.
+        if (fontWaits)
+            view_.ProcessWindowEvents(TRenderStep::AfterFont);
     }
     // A selection the user or a command made while the line was coloured
     // (the font command selects all) is one made after the render: it stays.

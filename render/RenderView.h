@@ -14,6 +14,7 @@ enum class TRenderStep {
     ApplyLoop,    // the runs of the Format List coloured in the preview
     BeforeLayout, // the preview's new line coloured, about to be laid out
     AfterLayout,  // the preview's new line laid out
+    AfterFont,    // a font chosen while the line was coloured taken after its layout
 };
 
 class TRenderView : public TFormatListHost {

@@ -39,6 +39,7 @@ enum class TWindowStep {
     ApplyLoop,    // the render's: the runs of the Format List coloured
     BeforeLayout, // the render's: the preview's new line coloured, about to be laid out
     AfterLayout,  // the render's: the preview's new line laid out
+    AfterFont,    // the render's: a font chosen while the line was coloured taken
     MemoCatchUp,  // the memo's view catching up after the render
 };
 

@@ -335,7 +335,10 @@ void RenderEventsTest::fontChosenDuringTheLineWaitsForIt()
     });
     int pumps = 0;
     QStringList during;
+    QList<int> afterFont;
     form.SetWindowPumpHook([&](TWindowStep step) {
+        if (step == TWindowStep::AfterFont)
+            afterFont << rtf.FontSize();
         if (step != TWindowStep::ApplyLoop && step != TWindowStep::AfterLayout)
             return;
         if (step == TWindowStep::ApplyLoop && (pumps == 1 || pumps == 3))
@@ -351,6 +354,9 @@ void RenderEventsTest::fontChosenDuringTheLineWaitsForIt()
     QCOMPARE(during, QStringList());
     QCOMPARE(changes.count, 1);
     QCOMPARE(rtf.FontSize(), 20);
+    // Taking it, the preview lays its text out again: the window catches up
+    // once after that too.
+    QCOMPARE(afterFont, QList<int>{20});
 }
 
 void RenderEventsTest::everyLongStepLetsEventsIn()
