@@ -1,10 +1,11 @@
 // The edit field's figures of the window benchmark, each in a child process:
 // the shown window with W4 in its focused edit field, and the same window
 // with a plain QLineEdit in the field's place, each idling with the line
-// plain, with one right-to-left letter and all selected (the caret blinks
-// and the field repaints), then a key typed, two inserts from the edit
-// menu, a paste and an undo, each until the field has shown it, and the
-// memory; then "Line" clicked on W4 with the focus elsewhere and with the
+// plain, with one right-to-left letter, all selected and with 1 Mi units of
+// alternating directions instead (the caret blinks and the field
+// repaints), then a key typed, two inserts from the edit menu, a paste and
+// an undo, a composition opened and changed, each until the field has shown
+// it, and the memory; then "Line" clicked on W4 with the focus elsewhere and with the
 // focus put back into the field at the render's first pump.
 #include "EditFieldBench.h"
 
