@@ -110,8 +110,8 @@ int Child(const std::string& name, int reps, bool trace, int argc, char** argv)
     const Workload& line = *made;
     const Figures f = RunOne(line, reps, trace, again);
     const std::string about = again ? line.about + ", again" : line.about;
-    std::printf("%s|%s|%d|%.3f|%.3f|%.3f|%s|%ld|%ld\n", name.c_str(), about.c_str(), line.text.Length(),
-                f.clickMs, f.settleMs, f.stretchMs, f.where.c_str(), f.baseKiB, f.peakKiB);
+    std::printf("%s|%s|%d|%.3f|%.3f|%.3f|%s|%ld|%ld\n", name.c_str(), about.c_str(), line.text.Length(), f.clickMs,
+                f.settleMs, f.stretchMs, f.where.c_str(), f.baseKiB, f.peakKiB);
     return 0;
 }
 
@@ -188,14 +188,14 @@ int main(int argc, char** argv)
         } else if (std::strcmp(argv[i], "--trace") == 0) {
             trace = true;
         } else if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf(
-                "usage: %s [--reps=N] [--only=W1,W2,W3,W4,4Mi,PS458k,LF1Mi,CRLF1Mi,LF4Mi,Alt1Mi,All64k,4Mi/2,LF4Mi/2,edit,Font]"
-                " [--trace]\n"
-                "  LINE/2: the second \"Line\" on LINE\n"
-                "  edit: the edit field's figures with W4 in it, after the table\n"
-                "  Font: the \"Font\" figures after the table\n"
-                "  --trace prints every stretch over 10 ms without events, with its phases, to stderr\n",
-                argv[0]);
+            std::printf("usage: %s [--reps=N] "
+                        "[--only=W1,W2,W3,W4,4Mi,PS458k,LF1Mi,CRLF1Mi,LF4Mi,Alt1Mi,All64k,4Mi/2,LF4Mi/2,edit,Font]"
+                        " [--trace]\n"
+                        "  LINE/2: the second \"Line\" on LINE\n"
+                        "  edit: the edit field's figures with W4 in it, after the table\n"
+                        "  Font: the \"Font\" figures after the table\n"
+                        "  --trace prints every stretch over 10 ms without events, with its phases, to stderr\n",
+                        argv[0]);
             return 0;
         }
     }
