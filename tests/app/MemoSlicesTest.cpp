@@ -4,14 +4,14 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <string>
 #include <vector>
