@@ -153,21 +153,10 @@ int Parent(int repsWanted, bool trace, const std::vector<std::string>& names, in
     return 0;
 }
 
-// Qt says so for every script of every font a line of every unit falls back
-// to: thousands of lines between the figures.
-QtMessageHandler qtsHandler = nullptr;
-
-void QuietFontWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("OpenType support missing")))
-        qtsHandler(type, context, message);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qtsHandler = qInstallMessageHandler(QuietFontWarnings);
     std::string child;
     int reps = 0;
     bool trace = false;
