@@ -4,7 +4,8 @@
 // render of W4, once during the passes and once during the apply loop,
 // beside that render without it. Then "Font" alone once more, with the line
 // of 458,752 U+2029 rendered instead of W4, and at the largest size the
-// dialog offers after W4 and after LF1Mi.
+// dialog offers after W4, after LF1Mi and after LF4Mi twice; and with
+// LF4Mi rendered twice, "Dark Background", "Light Background" and AutoColor.
 #include "FontBench.h"
 #include "WindowMeter.h"
 #include "Workloads.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -36,6 +38,7 @@ struct Scenario {
     const char* about;
     const char* line; // rendered before
     int size;         // of the font chosen
+    int renders = 1;  // of the line before the command
 };
 
 const std::vector<Scenario> Scenarios{
@@ -46,7 +49,14 @@ const std::vector<Scenario> Scenarios{
     {"Font.breaks", "\"Font\" alone, PS458k rendered instead of W4", "PS458k", 14},
     {"Font.512", "\"Font\" alone at 512 pt, the largest offered", "W4", 512},
     {"Font.512LF", "\"Font\" alone at 512 pt, LF1Mi rendered", "LF1Mi", 512},
+    {"Font.LF4Mi", "\"Font\" alone at 512 pt, LF4Mi rendered twice", "LF4Mi", 512, 2},
+    {"Dark.LF4Mi", "\"Dark Background\", LF4Mi rendered twice", "LF4Mi", 0, 2},
+    {"Light.LF4Mi", "\"Light Background\", LF4Mi rendered twice", "LF4Mi", 0, 2},
+    {"AutoColor.LF4Mi", "AutoColor ticked, LF4Mi rendered twice", "LF4Mi", 0, 2},
 };
+
+// The commands measured alone, after the line is rendered.
+bool Alone(const std::string& name) { return name != "Font.none" && name != "Font.passes" && name != "Font.apply"; }
 
 const Scenario& Named(const std::string& name)
 {
@@ -97,14 +107,30 @@ Figures Run(const std::string& name, bool trace)
                                              u"04rm"));
     QTest::mouseClick(form.Button2, Qt::LeftButton);
     form.IRCEdit->setText(ToQString(w4));
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    for (int r = 0; r < scenario.renders; ++r)
+        QTest::mouseClick(form.Button2, Qt::LeftButton);
     StretchMeter meter(form, w4.Length() + 5, trace);
     meter.Start();
     meter.ClickEnded();
     Settle(meter);
     meter.Stop();
 
-    if (name == "Font" || name == "Font.breaks" || name == "Font.512" || name == "Font.512LF") {
+    if (name.starts_with("Dark."))
+        return Measure(meter, [&] {
+            meter.Start();
+            form.DarkBackground1->trigger();
+        });
+    if (name.starts_with("Light."))
+        return Measure(meter, [&] {
+            meter.Start();
+            form.LightBackground1->trigger();
+        });
+    if (name.starts_with("AutoColor."))
+        return Measure(meter, [&] {
+            meter.Start();
+            form.ToggleCheck->click();
+        });
+    if (Alone(name)) {
         form.FontDialog1->SetChooser([&](TFont& font) {
             ChooseOther(font, scenario.size);
             meter.Start();
@@ -163,21 +189,23 @@ int FontChild(const std::string& name, bool trace, int argc, char** argv)
 void PrintFontFigures(bool trace, int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    std::printf("\n\"Font\" with W4 rendered once by \"Line\" in the preview, confirmed through the chooser; one\n");
-    std::printf("child process per row. handler: the confirmation (a render: the click) until its handler returns;\n");
-    std::printf("settle and stretch as above.\n\n");
-    std::printf("%-12s %-44s %11s %11s %11s\n", "scenario", "about", "handler", "settle", "stretch");
+    std::printf(
+        "\n\"Font\" with a line rendered by \"Line\" in the preview (W4 once, unless said), confirmed through\n");
+    std::printf(
+        "the chooser, and the preview's other commands; one child process per row. handler: the confirmation\n");
+    std::printf("or the command (a render: the click) until its handler returns; settle and stretch as above.\n\n");
+    std::printf("%-16s %-48s %11s %11s %11s\n", "scenario", "about", "handler", "settle", "stretch");
     for (const Scenario& s : Scenarios) {
         QStringList args;
         if (trace)
             args << QStringLiteral("--trace");
         const QStringList fields = RunChild(QString::fromLatin1(s.name), args);
         if (fields.size() != 3) {
-            std::printf("%-12s the child process failed\n", s.name);
+            std::printf("%-16s the child process failed\n", s.name);
             std::fflush(stdout);
             continue;
         }
-        std::printf("%-12s %-44s %11s %11s %11s\n", s.name, s.about, Readable(fields[0].toDouble()).c_str(),
+        std::printf("%-16s %-48s %11s %11s %11s\n", s.name, s.about, Readable(fields[0].toDouble()).c_str(),
                     Readable(fields[1].toDouble()).c_str(), Readable(fields[2].toDouble()).c_str());
         std::fflush(stdout);
     }
