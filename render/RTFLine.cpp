@@ -92,7 +92,9 @@ void TRTFLine::DoSynchronize()
     view_.MemoAdd(UnicodeString("Line after ColorParser: ") + Dummy);
     offset = NextLineStart(view_.Preview());
     LogFormatList();
-    PaintLine(Dummy);
+    // From here on the line is coloured with the settings of this moment; a
+    // command that the window runs in between shows with the next line.
+    PaintLine(Dummy, TPreviewLook::Of(view_.Preview(), view_.ColorType()));
 }
 
 // The Format List in the memo, after its caption.
@@ -107,7 +109,7 @@ void TRTFLine::LogFormatList()
 
 // The line in the preview: appended, its regions and runs coloured, drawn
 // once, and the caret left where the render or the user put it.
-void TRTFLine::PaintLine(const UnicodeString& Dummy)
+void TRTFLine::PaintLine(const UnicodeString& Dummy, const TPreviewLook& look)
 {
     TRichEdit& rtf = view_.Preview();
     CaretWatch caret(rtf);
@@ -116,16 +118,6 @@ void TRTFLine::PaintLine(const UnicodeString& Dummy)
         // and the caret placed: drawing a long line costs as much as laying
         // it out, and a drawing half way would be thrown away.
         const TRichEdit::PaintHold hold(rtf);
-        if (!Dummy.IsEmpty() && rtf.LinesCount() > 0) {
-            // Qt lays the last line out again for the new row, a long step
-            // of its own before the new line's.
-            rtf.OpenRow();
-            view_.ProcessWindowEvents(TRenderStep::RowOpened);
-        }
-        // From here on the line is coloured with the settings of this
-        // moment; a command that the window runs in between shows with the
-        // next line.
-        const TPreviewLook look = TPreviewLook::Of(rtf, view_.ColorType());
         bool fontWaits = false;
         {
             // A font chosen meanwhile reaches the preview after its line is

@@ -21,7 +21,7 @@ public:
 
 private:
     void LogFormatList();
-    void PaintLine(const UnicodeString& Dummy);
+    void PaintLine(const UnicodeString& Dummy, const TPreviewLook& look);
     void ColourLine(const UnicodeString& Dummy, const TPreviewLook& look);
 
     TRenderView& view_;

@@ -11,7 +11,6 @@ class TRichEdit;
 // The render's long steps that the passes' own message pump does not
 // reach; the window handles its events between their slices.
 enum class TRenderStep {
-    RowOpened,    // the preview's row for the new line started, its last line laid out again
     ApplyLoop,    // the runs of the Format List coloured in the preview
     BeforeLayout, // the preview's new line coloured, about to be laid out
     AfterLayout,  // the preview's new line laid out

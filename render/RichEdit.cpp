@@ -99,10 +99,13 @@ void TRichEdit::Fold(int count)
     doc.markContentsDirty(from, to - from);
 }
 
-void TRichEdit::OpenRow()
+void TRichEdit::LinesAdd(const UnicodeString& line)
 {
-    if (document()->isEmpty() || rowOpen_)
-        return;
+    if (document()->isEmpty())
+        rows_.Clear();
+    const QString shown = OneLine(line);
+    const double px = LinePixels();
+    Fold(rows_.Add(px, heights_.Tallest(shown, font(), px)));
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
     // The last line keeps its shaped glyphs: right after a render the view
@@ -116,22 +119,10 @@ void TRichEdit::OpenRow()
     // glyphs save shows in the window benchmark's figures only.
     c.block().layout()->setCacheEnabled(false);
     // A new line starts plain, not in the look of the character before it.
-    c.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    rowOpen_ = true;
-}
-
-void TRichEdit::LinesAdd(const UnicodeString& line)
-{
-    if (document()->isEmpty())
-        rows_.Clear();
-    const QString shown = OneLine(line);
-    const double px = LinePixels();
-    Fold(rows_.Add(px, heights_.Tallest(shown, font(), px)));
-    OpenRow();
-    rowOpen_ = false;
-    QTextCursor c(document());
-    c.movePosition(QTextCursor::End);
-    c.insertText(shown, QTextCharFormat());
+    const QTextCharFormat plain;
+    if (!document()->isEmpty())
+        c.insertBlock(QTextBlockFormat(), plain);
+    c.insertText(shown, plain);
     c.block().layout()->setCacheEnabled(true);
 }
 

@@ -40,11 +40,6 @@ public:
     // positions. A line is coloured at the size of the font it is added with.
     int LinesCount() const;
     void LinesAdd(const UnicodeString& line);
-    // Lines.Add in two steps: OpenRow starts the next line's row, at which
-    // the control lays its last line out again (a long step of Qt's of its
-    // own for a long last line), and LinesAdd then fills it; in between the
-    // new line counts, empty. A control without lines opens no row.
-    void OpenRow();
     // Length of Text, where every line is followed by CR LF.
     int TextLength() const;
 
@@ -130,7 +125,6 @@ private:
     QTextCursor sel_;
     TShownRows rows_;
     TRowHeights heights_;
-    bool rowOpen_ = false; // the last line is the one OpenRow started
     int fontHolds_ = 0;
     std::optional<QFont> heldFont_;
     int Clamp(std::int64_t position) const;

@@ -268,7 +268,6 @@ UnicodeString TForm1::BracketMarker() const { return NBR; }
 void TForm1::ProcessWindowEvents(TRenderStep step)
 {
     switch (step) {
-    case TRenderStep::RowOpened: ProcessWindowEvents(TWindowStep::RowOpened); break;
     case TRenderStep::ApplyLoop: ProcessWindowEvents(TWindowStep::ApplyLoop); break;
     case TRenderStep::BeforeLayout: ProcessWindowEvents(TWindowStep::BeforeLayout); break;
     case TRenderStep::AfterLayout: ProcessWindowEvents(TWindowStep::AfterLayout); break;

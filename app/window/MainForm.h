@@ -36,7 +36,6 @@ using TObject = QObject;
 enum class TWindowStep {
     Listing,      // the character listing
     Log,          // the Format List written into the memo
-    RowOpened,    // the render's: the preview's row for the new line started
     ApplyLoop,    // the render's: the runs of the Format List coloured
     BeforeLayout, // the render's: the preview's new line coloured, about to be laid out
     AfterLayout,  // the render's: the preview's new line laid out

@@ -2,11 +2,9 @@
 // change, the window's events during the apply loop, glyphs kept for the
 // last line only, and painting held back while a line is formatted.
 #include "PreviewRender.h"
-#include "RTFLine.h"
 #include "RenderTestSupport.h"
 
 #include <QTest>
-#include <QTextBlock>
 #include <QTextLayout>
 
 #include <functional>
@@ -56,7 +54,6 @@ private slots:
     void applyLoopLetsEventsThrough();
     void onlyTheLastLineKeepsItsGlyphs();
     void paintHoldGivesPaintingBack();
-    void qtsLayoutsComeOneAtATime();
 };
 
 void PreviewStepsTest::oneChangeIsTheStepsInTurn_data()
@@ -180,44 +177,6 @@ void PreviewStepsTest::paintHoldGivesPaintingBack()
         QVERIFY(!view.updatesEnabled());
     }
     QVERIFY(view.updatesEnabled());
-}
-
-void PreviewStepsTest::qtsLayoutsComeOneAtATime()
-{
-    // Qt lays out the earlier last line again for the new row, then the new
-    // line: two long steps on long lines, each with the window's events
-    // after it. What the preview holds at each of the render's steps.
-    class View : public FakeView {
-    public:
-        void ProcessWindowEvents(TRenderStep step) override
-        {
-            // A row laid out for the text it holds shows it: wider than none.
-            const QTextDocument& doc = *preview.document();
-            const QTextBlock last = doc.lastBlock();
-            const QTextLayout& layout = *last.layout();
-            const QString row = layout.lineCount() == 0                   ? "no row"
-                                : layout.lineAt(0).naturalTextWidth() > 0 ? "a row with text"
-                                                                          : "an empty row";
-            seen << QString("%1: %2 lines, the last \"%3\" in %4")
-                        .arg(int(step))
-                        .arg(doc.blockCount())
-                        .arg(last.text())
-                        .arg(row);
-        }
-        QStringList seen;
-    } view;
-    view.preview.show();
-    view.preview.LinesAdd("earlier");
-    TRTFLine job(view, "new");
-    job.DoSynchronize();
-    const auto step = [](TRenderStep s) { return QString::number(int(s)) + ": "; };
-    QCOMPARE(view.seen, (QStringList{
-                            // The earlier line laid out again with the new row, which is laid out empty.
-                            step(TRenderStep::RowOpened) + "2 lines, the last \"\" in an empty row",
-                            // The new line in it, not yet laid out.
-                            step(TRenderStep::BeforeLayout) + "2 lines, the last \"new\" in an empty row",
-                            step(TRenderStep::AfterLayout) + "2 lines, the last \"new\" in a row with text",
-                        }));
 }
 
 QTEST_MAIN(PreviewStepsTest)

@@ -175,7 +175,7 @@ bool ShowsInThisLine(Command command, TWindowStep step)
 {
     const bool setting = command == Command::Light || command == Command::Dark || command == Command::AutoColor
                          || command == Command::Font;
-    return setting && (step == TWindowStep::Listing || step == TWindowStep::Log || step == TWindowStep::RowOpened);
+    return setting && (step == TWindowStep::Listing || step == TWindowStep::Log);
 }
 
 } // namespace
@@ -275,7 +275,6 @@ void RenderEventsTest::commandAtAPump_data()
     const std::pair<TWindowStep, const char*> steps[] = {
         {TWindowStep::Listing, "listing"},
         {TWindowStep::Log, "log"},
-        {TWindowStep::RowOpened, "row opened"},
         {TWindowStep::ApplyLoop, "apply loop"},
         {TWindowStep::BeforeLayout, "before the layout"},
         {TWindowStep::AfterLayout, "after the layout"},
@@ -371,9 +370,9 @@ void RenderEventsTest::everyLongStepLetsEventsIn()
             order.push_back(step);
     });
     window.Form().Button2->click();
-    QCOMPARE(order, (std::vector<TWindowStep>{TWindowStep::Listing, TWindowStep::Log, TWindowStep::RowOpened,
-                                              TWindowStep::ApplyLoop, TWindowStep::BeforeLayout,
-                                              TWindowStep::AfterLayout, TWindowStep::MemoCatchUp}));
+    QCOMPARE(order,
+             (std::vector<TWindowStep>{TWindowStep::Listing, TWindowStep::Log, TWindowStep::ApplyLoop,
+                                       TWindowStep::BeforeLayout, TWindowStep::AfterLayout, TWindowStep::MemoCatchUp}));
 }
 
 void RenderEventsTest::memoEditedWhileItsViewCatchesUp()
