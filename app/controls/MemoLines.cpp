@@ -27,6 +27,9 @@ public:
         // No view hears of its changes any more.
         doc_->disconnect();
         doc_->documentLayout()->disconnect();
+        // Nothing undoes the removal: without this every slice would keep
+        // its lines in the undo stack until the document is deleted.
+        doc_->setUndoRedoEnabled(false);
         QObject::connect(&timer_, &QTimer::timeout, this, [this] { Slice(); });
         timer_.start(0);
     }
@@ -39,7 +42,11 @@ private:
             deleteLater();
             return;
         }
-        QTextCursor c(doc_);
+        // In an edit block the cursor lays out no line after the removal,
+        // where the plain-text layout may walk every block left to find
+        // the widest one.
+        TEditBlock edit(*doc_);
+        QTextCursor& c = edit.Cursor();
         c.movePosition(QTextCursor::End);
         const int from = std::max(0, doc_->blockCount() - TMemoLines::ClearSliceLines);
         c.setPosition(doc_->findBlockByNumber(from).position(), QTextCursor::KeepAnchor);

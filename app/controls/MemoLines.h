@@ -30,12 +30,12 @@ public:
     void AddLines(int count, const LineWriter& write, const Pump& pump);
     // Empties the memo. A memo of ClearAtOnceBelow lines or more takes a new,
     // empty document at once, and its old one is emptied ClearSliceLines
-    // lines at a time on a zero timer, between the window's events, then
-    // deleted: emptying millions of lines in one Qt call would stop the
-    // window for seconds (MemoSlicesTest::
-    // clearHandsEventsThrough). The new document has the old one's
-    // settings, so the memo looks and behaves as after QPlainTextEdit::
-    // clear (MemoSlicesTest::clearedLikeQtsClear).
+    // lines at a time on a zero timer, between the window's events, keeping
+    // no undo of them, then deleted: emptying millions of lines in one Qt
+    // call would stop the window for seconds
+    // (MemoSlicesTest::clearHandsEventsThrough). The new document has the
+    // old one's settings, so the memo looks and behaves as after
+    // QPlainTextEdit::clear (MemoSlicesTest::clearedLikeQtsClear).
     void Clear();
     int Count() const;
     // The line as the memo shows it.

@@ -13,6 +13,7 @@
 #include <QTextLayout>
 #include <QTimer>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -248,12 +249,21 @@ void MemoSlicesTest::clearHandsEventsThrough()
     // A zero timer started after Clear sees each slice go, one at a time.
     std::vector<int> seen{old->blockCount()};
     QTimer events;
+    int undoSteps = 0;
+    int laidOut = 0;
     QObject::connect(&events, &QTimer::timeout, [&] {
-        if (old)
-            seen.push_back(old->blockCount());
+        if (!old)
+            return;
+        seen.push_back(old->blockCount());
+        undoSteps = std::max(undoSteps, old->availableUndoSteps());
+        laidOut += old->lastBlock().layout()->lineCount() > 0;
     });
     events.start(0);
     QTRY_VERIFY_WITH_TIMEOUT(!old, 60000);
+    // The removed lines are not kept for an undo, and no slice lays out
+    // the line it leaves last.
+    QCOMPARE(undoSteps, 0);
+    QCOMPARE(laidOut, 0);
     QVERIFY2(seen.size() > std::size_t(count / TMemoLines::ClearSliceLines), qPrintable(QString::number(seen.size())));
     for (std::size_t i = 1; i < seen.size(); ++i)
         QVERIFY2(seen[i - 1] - seen[i] <= TMemoLines::ClearSliceLines,
