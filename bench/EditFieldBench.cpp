@@ -5,8 +5,8 @@
 // alternating directions instead (the caret blinks and the field
 // repaints), then a key typed, two inserts from the edit menu, a paste and
 // an undo, a composition opened and changed, each until the field has shown
-// it, and the memory; then "Line" clicked on W4 with the focus elsewhere and with the
-// focus put back into the field at the render's first pump.
+// it, and the memory; then "Line" clicked on W4 with the focus elsewhere
+// and with the focus put back into the field at the render's first pump.
 #include "EditFieldBench.h"
 
 #include "WindowMeter.h"

@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -115,21 +116,18 @@ Figures Run(const std::string& name, bool trace)
     Settle(meter);
     meter.Stop();
 
-    if (name.starts_with("Dark."))
-        return Measure(meter, [&] {
-            meter.Start();
-            form.DarkBackground1->trigger();
-        });
-    if (name.starts_with("Light."))
-        return Measure(meter, [&] {
-            meter.Start();
-            form.LightBackground1->trigger();
-        });
-    if (name.starts_with("AutoColor."))
-        return Measure(meter, [&] {
-            meter.Start();
-            form.ToggleCheck->click();
-        });
+    // The preview's other commands, each named by its row's first word.
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Dark.", [&] { form.DarkBackground1->trigger(); }},
+        {"Light.", [&] { form.LightBackground1->trigger(); }},
+        {"AutoColor.", [&] { form.ToggleCheck->click(); }},
+    };
+    for (const auto& [prefix, command] : commands)
+        if (name.starts_with(prefix))
+            return Measure(meter, [&] {
+                meter.Start();
+                command();
+            });
     if (Alone(name)) {
         form.FontDialog1->SetChooser([&](TFont& font) {
             ChooseOther(font, scenario.size);

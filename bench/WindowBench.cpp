@@ -32,6 +32,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -47,7 +48,7 @@ struct Figures {
 
 // A row named LINE/2 measures the second "Line" on LINE: the memo and the
 // preview then hold the first one's result.
-constexpr const char* Again = "/2";
+constexpr std::string_view Again = "/2";
 
 Figures RunOne(const Workload& line, int reps, bool trace, bool again)
 {
@@ -102,7 +103,7 @@ int Child(const std::string& name, int reps, bool trace, int argc, char** argv)
 {
     QApplication app(argc, argv);
     const bool again = name.ends_with(Again);
-    const std::optional<Workload> made = MakeWorkload(again ? name.substr(0, name.size() - 2) : name);
+    const std::optional<Workload> made = MakeWorkload(again ? name.substr(0, name.size() - Again.size()) : name);
     if (!made) {
         std::fprintf(stderr, "no line %s\n", name.c_str());
         return 2;
@@ -161,8 +162,8 @@ int main(int argc, char** argv)
     int reps = 0;
     bool trace = false;
     std::vector<std::string> names = WindowLineNames();
-    names.push_back(std::string("4Mi") + Again);
-    names.push_back(std::string("LF4Mi") + Again);
+    names.push_back("4Mi" + std::string(Again));
+    names.push_back("LF4Mi" + std::string(Again));
     names.push_back("edit");
     names.push_back(FontScenario);
     for (int i = 1; i < argc; ++i) {

@@ -16,8 +16,9 @@
 # all selected; "breaks" is the preview after a line of 458,752 U+2029 and
 # one with a few breaks; "signs" and "signsbig" the memo and the preview after
 # a line with every kind of break, at the preview's first font and at 36 pt.
-# Each waits for what it shows, not for a fixed time. Builds the program and the error box's helper, and
-# installs what it needs: xdotool, xclip, imagemagick and (for busy) ffmpeg.
+# Each waits for what it shows, not for a fixed time. Builds the program and
+# the error box's helper, and installs what it needs: xdotool, xclip,
+# imagemagick and (for busy) ffmpeg.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
