@@ -125,22 +125,25 @@ void TRTFLine::PaintLine(const UnicodeString& Dummy, const TPreviewLook& look)
             // again and again while the runs are formatted.
             const TRichEdit::FontHold fontHold(rtf);
             {
-                // The preview lays the line out once, not after every run it formats.
-                const TRichEdit::UpdateBlock block(rtf);
-                if (!Dummy.IsEmpty())
-                    RunStage([&] { AppendLine(rtf, Dummy); });
-                // The watch starts after the append, which moves the caret
-                // itself (it deselects, and the line goes in where the caret
-                // may stand): only a move after it is one the user or a
-                // command made.
-                caret.Start();
-                ColourLine(Dummy, look);
-                // Laying the line out, as the block closes, is one long step
-                // of Qt's that nothing splits: the window catches up before it.
-                view_.ProcessWindowEvents(TRenderStep::BeforeLayout);
+                // The line above, when the new one touches it, is laid out
+                // again apart from the new one, each one long step of Qt's
+                // that nothing splits, with the window's events between.
+                const TRichEdit::LineLayoutHold lineHold(rtf);
+                {
+                    // The preview lays the line out once, not after every run it formats.
+                    const TRichEdit::UpdateBlock block(rtf);
+                    if (!Dummy.IsEmpty())
+                        RunStage([&] { AppendLine(rtf, Dummy); });
+                    // The watch starts after the append, which moves the
+                    // caret itself (it deselects, and the line goes in where
+                    // the caret may stand): only a move after it is one the
+                    // user or a command made.
+                    caret.Start();
+                    ColourLine(Dummy, look);
+                    view_.ProcessWindowEvents(TRenderStep::BeforeLayout);
+                }
+                view_.ProcessWindowEvents(TRenderStep::BetweenLayouts);
             }
-            // Laying the line out was one long step: the window catches up
-            // before the next.
             view_.ProcessWindowEvents(TRenderStep::AfterLayout);
             fontWaits = rtf.NextFont() != rtf.font();
         }

@@ -11,10 +11,11 @@ class TRichEdit;
 // The render's long steps that the passes' own message pump does not
 // reach; the window handles its events between their slices.
 enum class TRenderStep {
-    ApplyLoop,    // the runs of the Format List coloured in the preview
-    BeforeLayout, // the preview's new line coloured, about to be laid out
-    AfterLayout,  // the preview's new line laid out
-    AfterFont,    // a font chosen while the line was coloured taken after its layout
+    ApplyLoop,      // the runs of the Format List coloured in the preview
+    BeforeLayout,   // the preview's new line coloured, about to be laid out
+    BetweenLayouts, // the line above it laid out again, the new line about to be
+    AfterLayout,    // the preview's new line laid out
+    AfterFont,      // a font chosen while the line was coloured taken after its layout
 };
 
 class TRenderView : public TFormatListHost {

@@ -12,6 +12,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -124,6 +125,25 @@ void TRichEdit::LinesAdd(const UnicodeString& line)
         c.insertBlock(QTextBlockFormat(), plain);
     c.insertText(shown, plain);
     c.block().layout()->setCacheEnabled(true);
+    if (lineHolds_ > 0) {
+        ShowHeldLine();
+        c.block().setVisible(false);
+        heldLine_ = c.block().blockNumber();
+    }
+}
+
+void TRichEdit::ShowHeldLine()
+{
+    const int number = std::exchange(heldLine_, -1);
+    // Gone, or folded away meanwhile, when the preview was emptied or
+    // filled again.
+    if (number < rows_.FirstShown())
+        return;
+    QTextBlock b = document()->findBlockByNumber(number);
+    if (!b.isValid() || b.isVisible())
+        return;
+    b.setVisible(true);
+    document()->markContentsDirty(b.position(), b.length());
 }
 
 void TRichEdit::changeEvent(QEvent* e)
@@ -266,6 +286,14 @@ TRichEdit::FontHold::~FontHold()
     const QFont f = *edit_.heldFont_;
     edit_.heldFont_.reset();
     edit_.setFont(f);
+}
+
+TRichEdit::LineLayoutHold::LineLayoutHold(TRichEdit& edit) : edit_(edit) { ++edit_.lineHolds_; }
+
+TRichEdit::LineLayoutHold::~LineLayoutHold()
+{
+    if (--edit_.lineHolds_ == 0)
+        edit_.ShowHeldLine();
 }
 
 TRichEdit::PaintHold::PaintHold(TRichEdit& edit) : viewport_(*edit.viewport()), wasEnabled_(viewport_.updatesEnabled())

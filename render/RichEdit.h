@@ -104,6 +104,26 @@ public:
         TRichEdit& edit_;
     };
 
+    // While it lives, a line added stays out of the layout (hidden); when
+    // it ends, the line shows and is laid out, in a step of its own. The
+    // changes that add and colour a line lay out again the line above it
+    // when they touch its break (the break goes in at its end, and the
+    // bracket region of a line without markers colours it): with the new
+    // line held, the edit block's end lays out only what it touched above,
+    // and two long lines are two long steps, not one twice as long
+    // (RichEditTest::heldLineIsLaidOutApart). Qt: a hidden block is not
+    // laid out.
+    class LineLayoutHold {
+    public:
+        explicit LineLayoutHold(TRichEdit& edit);
+        ~LineLayoutHold();
+        LineLayoutHold(const LineLayoutHold&) = delete;
+        LineLayoutHold& operator=(const LineLayoutHold&) = delete;
+
+    private:
+        TRichEdit& edit_;
+    };
+
     // Holds back painting while it lives, and paints once when it ends:
     // the view neither draws a line half formatted nor draws it twice.
     class PaintHold {
@@ -127,6 +147,10 @@ private:
     TRowHeights heights_;
     int fontHolds_ = 0;
     std::optional<QFont> heldFont_;
+    int lineHolds_ = 0;
+    // The number of the line held out of the layout, or -1.
+    int heldLine_ = -1;
+    void ShowHeldLine();
     int Clamp(std::int64_t position) const;
     void MergeSelection(const QTextCharFormat& format);
     // The pixel size a line added now is coloured at.

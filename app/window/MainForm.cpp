@@ -270,6 +270,7 @@ void TForm1::ProcessWindowEvents(TRenderStep step)
     switch (step) {
     case TRenderStep::ApplyLoop: ProcessWindowEvents(TWindowStep::ApplyLoop); break;
     case TRenderStep::BeforeLayout: ProcessWindowEvents(TWindowStep::BeforeLayout); break;
+    case TRenderStep::BetweenLayouts: ProcessWindowEvents(TWindowStep::BetweenLayouts); break;
     case TRenderStep::AfterLayout: ProcessWindowEvents(TWindowStep::AfterLayout); break;
     case TRenderStep::AfterFont: ProcessWindowEvents(TWindowStep::AfterFont); break;
     }

@@ -34,13 +34,14 @@ using TObject = QObject;
 // long steps and the render's. The window's pump is the same at each; the
 // step is for a hook that runs something at a chosen one (the tests do).
 enum class TWindowStep {
-    Listing,      // the character listing
-    Log,          // the Format List written into the memo
-    ApplyLoop,    // the render's: the runs of the Format List coloured
-    BeforeLayout, // the render's: the preview's new line coloured, about to be laid out
-    AfterLayout,  // the render's: the preview's new line laid out
-    AfterFont,    // the render's: a font chosen while the line was coloured taken
-    MemoCatchUp,  // the memo's view catching up after the render
+    Listing,        // the character listing
+    Log,            // the Format List written into the memo
+    ApplyLoop,      // the render's: the runs of the Format List coloured
+    BeforeLayout,   // the render's: the preview's new line coloured, about to be laid out
+    BetweenLayouts, // the render's: the line above it laid out again, the new line about to be
+    AfterLayout,    // the render's: the preview's new line laid out
+    AfterFont,      // the render's: a font chosen while the line was coloured taken
+    MemoCatchUp,    // the memo's view catching up after the render
 };
 
 class TForm1 : public QWidget, public TRenderView {

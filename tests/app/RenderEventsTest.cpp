@@ -189,6 +189,7 @@ private slots:
     void commandAtAPump();
     void fontChosenDuringTheLineWaitsForIt();
     void everyLongStepLetsEventsIn();
+    void lineAboveLaidOutApart();
     void memoEditedWhileItsViewCatchesUp();
     void wheelMovesTheMemoDuringARender();
     void busyCursorWhileRendering_data();
@@ -247,7 +248,7 @@ void RenderEventsTest::keysDuringARenderGoNowhere()
 
     QVERIFY(presses > 10);
     // Every long step had its pumps.
-    QCOMPARE(stepPumps.size(), std::size_t(6));
+    QCOMPARE(stepPumps.size(), std::size_t(7));
     QCOMPARE(toggled.count(), 0);
     QCOMPARE(edited.count(), 0);
     QVERIFY(!form.ToggleCheck->isChecked());
@@ -277,6 +278,7 @@ void RenderEventsTest::commandAtAPump_data()
         {TWindowStep::Log, "log"},
         {TWindowStep::ApplyLoop, "apply loop"},
         {TWindowStep::BeforeLayout, "before the layout"},
+        {TWindowStep::BetweenLayouts, "between the layouts"},
         {TWindowStep::AfterLayout, "after the layout"},
         {TWindowStep::MemoCatchUp, "memo catch-up"},
     };
@@ -372,7 +374,29 @@ void RenderEventsTest::everyLongStepLetsEventsIn()
     window.Form().Button2->click();
     QCOMPARE(order,
              (std::vector<TWindowStep>{TWindowStep::Listing, TWindowStep::Log, TWindowStep::ApplyLoop,
-                                       TWindowStep::BeforeLayout, TWindowStep::AfterLayout, TWindowStep::MemoCatchUp}));
+                                       TWindowStep::BeforeLayout, TWindowStep::BetweenLayouts, TWindowStep::AfterLayout,
+                                       TWindowStep::MemoCatchUp}));
+}
+
+void RenderEventsTest::lineAboveLaidOutApart()
+{
+    // The new line touches the one above it (its break goes in there, and
+    // may be coloured): that one is laid out again first, in a step of its
+    // own, and the new line after the window's events.
+    Window window;
+    const QTextDocument& doc = *window.Form().TestRTF->document();
+    QStringList seen;
+    window.Form().SetWindowPumpHook([&](TWindowStep step) {
+        if (step != TWindowStep::BetweenLayouts && step != TWindowStep::AfterLayout)
+            return;
+        const QTextBlock added = doc.lastBlock();
+        seen << QString("%1 lines above, %2 new")
+                    .arg(added.previous().layout()->lineCount())
+                    .arg(added.isVisible() ? added.layout()->lineCount() : -1);
+    });
+    window.Form().Button2->click();
+    QCOMPARE(doc.blockCount(), 2);
+    QCOMPARE(seen, (QStringList{"1 lines above, -1 new", "1 lines above, 1 new"}));
 }
 
 void RenderEventsTest::memoEditedWhileItsViewCatchesUp()

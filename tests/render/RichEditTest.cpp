@@ -217,6 +217,72 @@ private slots:
         QVERIFY(!doc.firstBlock().layout()->cacheEnabled());
     }
 
+    // A line added under a LineLayoutHold stays out of the layout until
+    // the hold ends, while the edit block's end lays out the line above
+    // (its break coloured); then the preview is the same as without it.
+    void heldLineIsLaidOutApart()
+    {
+        TRichEdit held, plain;
+        for (TRichEdit* edit : {&held, &plain}) {
+            edit->resize(400, 200);
+            edit->LinesAdd("earlier");
+        }
+        const auto addAndColour = [](TRichEdit& edit) {
+            const TRichEdit::UpdateBlock block(edit);
+            edit.LinesAdd("the new line");
+            // From the break at the end of the line above.
+            edit.SetSelStart(7);
+            edit.SetSelLength(4);
+            edit.SetSelAttributes(ColorFromTColor(0x0000FF), 20, fsBold, 0);
+        };
+        addAndColour(plain);
+        {
+            const TRichEdit::LineLayoutHold hold(held);
+            addAndColour(held);
+            const QTextBlock above = held.document()->firstBlock();
+            const QTextBlock added = held.document()->lastBlock();
+            QVERIFY(above.layout()->lineCount() > 0);
+            QVERIFY(!added.isVisible());
+            QCOMPARE(added.layout()->lineCount(), 0);
+            QCOMPARE(held.LinesCount(), 2);
+            QCOMPARE(held.TextLength(), plain.TextLength());
+        }
+        QAbstractTextDocumentLayout& layout = *held.document()->documentLayout();
+        QAbstractTextDocumentLayout& reference = *plain.document()->documentLayout();
+        for (int n = 0; n < 2; ++n) {
+            const QTextBlock b = held.document()->findBlockByNumber(n);
+            QVERIFY(b.isVisible());
+            QVERIFY(b.layout()->lineCount() > 0);
+            QCOMPARE(layout.blockBoundingRect(b), reference.blockBoundingRect(plain.document()->findBlockByNumber(n)));
+        }
+        QCOMPARE(layout.documentSize(), reference.documentSize());
+        QCOMPARE(held.document()->characterCount(), plain.document()->characterCount());
+        for (int p = 0; p < held.document()->characterCount(); ++p)
+            QCOMPARE(FormatAt(held, p), FormatAt(plain, p));
+    }
+
+    // The held line is shown only while it is still the preview's: emptied
+    // meanwhile, the preview shows what it holds then.
+    void heldLineGoneWithTheText()
+    {
+        TRichEdit edit;
+        {
+            const TRichEdit::LineLayoutHold hold(edit);
+            edit.LinesAdd("held");
+            edit.clear();
+            edit.setPlainText("typed");
+        }
+        QCOMPARE(edit.LinesCount(), 1);
+        QVERIFY(edit.document()->firstBlock().isVisible());
+        {
+            const TRichEdit::LineLayoutHold hold(edit);
+            edit.LinesAdd("one");
+            edit.LinesAdd("two");
+        }
+        for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next())
+            QVERIFY2(b.isVisible(), qPrintable(b.text()));
+    }
+
     void fontSizeAndStyle()
     {
         TRichEdit edit;
