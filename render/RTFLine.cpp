@@ -158,6 +158,9 @@ void TRTFLine::PaintLine(const UnicodeString& Dummy, const TPreviewLook& look)
         rtf.DropSelection();
     else
         rtf.ClearSelection();
+    // Drawing the line may be as long as laying it out: the window's events
+    // come before whatever the window does next.
+    view_.ProcessWindowEvents(TRenderStep::Shown);
 }
 
 // The three regions of the appended line, then every run of the Format List.

@@ -16,6 +16,7 @@ enum class TRenderStep {
     BetweenLayouts, // the line above it laid out again, the new line about to be
     AfterLayout,    // the preview's new line laid out
     AfterFont,      // a font chosen while the line was coloured taken after its layout
+    Shown,          // the preview given back its painting, the caret placed
 };
 
 class TRenderView : public TFormatListHost {

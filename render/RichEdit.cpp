@@ -4,8 +4,14 @@
 #include "BreakSigns.h"
 #include "QtText.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QBackingStore>
 #include <QEvent>
+#include <QPaintEngine>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -13,6 +19,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -22,6 +29,17 @@ QString OneLine(const UnicodeString& line)
     QString s = ToQString(line);
     ShowBreakSigns(s);
     return s;
+}
+
+// Whether a paint of the widget goes to its window: a grab or render of
+// it paints elsewhere, and wants it whole.
+bool OnScreen(QWidget& widget)
+{
+    QBackingStore* store = widget.backingStore();
+    if (!store)
+        return false;
+    const QPainter probe(&widget);
+    return probe.paintEngine() && probe.paintEngine()->paintDevice() == store->paintDevice();
 }
 
 } // namespace
@@ -160,6 +178,100 @@ void TRichEdit::changeEvent(QEvent* e)
         }));
     }
     QTextEdit::changeEvent(e);
+}
+
+std::optional<std::pair<int, int>> TRichEdit::RowsIn(const QRect& rect) const
+{
+    const QTextDocument& doc = *document();
+    const QAbstractTextDocumentLayout& layout = *doc.documentLayout();
+    int lo = rows_.FirstShown();
+    int hi = doc.blockCount() - 1;
+    // A line held out of the layout comes last.
+    while (hi >= lo && !doc.findBlockByNumber(hi).isVisible())
+        --hi;
+    // Laid out to the end: Qt lays out lazily from the top down.
+    if (hi < lo || doc.findBlockByNumber(hi).layout()->lineCount() == 0)
+        return std::nullopt;
+    const double dy = verticalScrollBar()->value();
+    const double top = rect.top() + dy;
+    const double bottom = rect.bottom() + 1 + dy;
+    // The first row whose foot lies below the rect's top: the rows are
+    // one line each, in order.
+    int last = hi;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (layout.blockBoundingRect(doc.findBlockByNumber(mid)).bottom() <= top)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    const int first = lo;
+    for (QTextBlock b = doc.findBlockByNumber(first); b.isValid() && b.blockNumber() <= last; b = b.next()) {
+        if (layout.blockBoundingRect(b).top() >= bottom) {
+            last = b.blockNumber() - 1;
+            break;
+        }
+    }
+    if (last < first)
+        return std::nullopt;
+    return std::pair{first, last};
+}
+
+void TRichEdit::paintEvent(QPaintEvent* e)
+{
+    const std::optional<std::pair<int, int>> rows = RowsIn(e->rect());
+    if (!rows || !OnScreen(*viewport())) {
+        QTextEdit::paintEvent(e);
+        return;
+    }
+    QTextDocument& doc = *document();
+    const auto [first, last] = *rows;
+    qint64 units = 0;
+    int now = first;
+    for (QTextBlock b = doc.findBlockByNumber(first); b.isValid() && b.blockNumber() <= last; b = b.next()) {
+        units += b.length();
+        if (units > PaintSliceUnits && b.blockNumber() > first)
+            break;
+        now = b.blockNumber();
+    }
+    // Qt draws every row that the paint's rect reaches or only touches
+    // (QTextDocumentLayoutPrivate::drawBlock): the rows beside it, which
+    // own none of its pixels, and those left for later are kept out of this
+    // paint alone. The flag is read as the rows are drawn and changes
+    // nothing else while the layout is done (RowsIn).
+    // Where the rows for later begin, measured while they show; a paint
+    // that would leave its own top for later paints whole.
+    int split = 0;
+    if (now < last) {
+        const QRectF next = doc.documentLayout()->blockBoundingRect(doc.findBlockByNumber(now + 1));
+        split = qFloor(next.top()) - verticalScrollBar()->value();
+        if (split <= e->rect().top())
+            now = last;
+    }
+    std::vector<QTextBlock> kept;
+    const auto keepOut = [&](QTextBlock b) {
+        if (b.isValid() && b.isVisible()) {
+            b.setVisible(false);
+            kept.push_back(b);
+        }
+    };
+    if (first > rows_.FirstShown())
+        keepOut(doc.findBlockByNumber(first - 1));
+    for (QTextBlock b = doc.findBlockByNumber(now + 1); b.isValid() && b.blockNumber() <= last + 1; b = b.next())
+        keepOut(b);
+    struct Shown {
+        std::vector<QTextBlock>& blocks;
+        ~Shown()
+        {
+            for (QTextBlock& b : blocks)
+                b.setVisible(true);
+        }
+    } shown{kept};
+    QTextEdit::paintEvent(e);
+    if (now < last) {
+        const QRect r = e->rect();
+        viewport()->update(r & QRect(r.left(), split, r.width(), r.bottom() + 1 - split));
+    }
 }
 
 int TRichEdit::TextLength() const

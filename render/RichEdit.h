@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 class TRichEdit : public QTextEdit {
     Q_OBJECT
@@ -138,8 +139,17 @@ public:
         bool wasEnabled_;
     };
 
+    // How many units of text one paint of the view draws at most, in whole
+    // rows, and at least one row: Qt draws every row a paint reaches in
+    // whole, shaping again those that keep no glyphs, so a view of several
+    // long rows paints them one paint each, with the window's events
+    // between; the rows left for later show the background until then
+    // (RichEditTest::longRowsPaintOneByOne).
+    static constexpr int PaintSliceUnits = 1 << 18;
+
 protected:
     void changeEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     QTextCursor sel_;
@@ -151,6 +161,10 @@ private:
     // The number of the line held out of the layout, or -1.
     int heldLine_ = -1;
     void ShowHeldLine();
+    // The shown lines that the rect of the view reaches, in document
+    // coordinates, as block numbers [first, last]; empty when a line among
+    // them is not laid out yet.
+    std::optional<std::pair<int, int>> RowsIn(const QRect& rect) const;
     int Clamp(std::int64_t position) const;
     void MergeSelection(const QTextCharFormat& format);
     // The pixel size a line added now is coloured at.

@@ -219,11 +219,14 @@ void TMemoLines::Batch::CatchUp(const Pump& pump)
             for (QTextBlock b = doc.findBlockByNumber(feet[f]); b.isValid() && height <= visible; b = b.previous()) {
                 if (!b.isVisible())
                     continue;
-                height += layout_->blockBoundingRect(b).height();
+                // Before each line, not after: what the window has pending
+                // (the preview's paint after the render) is not handled in
+                // the same stretch as a long line's layout.
                 if (pump)
                     pump();
                 if (memo_.editedByUser_)
                     break;
+                height += layout_->blockBoundingRect(b).height();
             }
         }
     }

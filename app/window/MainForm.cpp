@@ -273,15 +273,29 @@ void TForm1::ProcessWindowEvents(TRenderStep step)
     case TRenderStep::BetweenLayouts: ProcessWindowEvents(TWindowStep::BetweenLayouts); break;
     case TRenderStep::AfterLayout: ProcessWindowEvents(TWindowStep::AfterLayout); break;
     case TRenderStep::AfterFont: ProcessWindowEvents(TWindowStep::AfterFont); break;
+    case TRenderStep::Shown: ProcessWindowEvents(TWindowStep::Shown); break;
     }
 }
 
 void TForm1::ProcessWindowEvents(TWindowStep step)
 {
-    if (windowPumpHook_)
+    if (windowPumpHook_) {
         windowPumpHook_(step);
-    else
-        windowPump_();
+        return;
+    }
+    switch (step) {
+    case TWindowStep::Listing:
+    case TWindowStep::Log:
+    case TWindowStep::ApplyLoop: windowPump_(); break;
+    // Each between two long steps, or one line apart: a paint posted just
+    // after the last pump is handled now, not after the next step.
+    case TWindowStep::BeforeLayout:
+    case TWindowStep::BetweenLayouts:
+    case TWindowStep::AfterLayout:
+    case TWindowStep::AfterFont:
+    case TWindowStep::Shown:
+    case TWindowStep::MemoCatchUp: ProcessEventsNow(); break;
+    }
 }
 
 std::function<void()> TForm1::WindowPump(TWindowStep step)

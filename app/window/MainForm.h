@@ -41,6 +41,7 @@ enum class TWindowStep {
     BetweenLayouts, // the render's: the line above it laid out again, the new line about to be
     AfterLayout,    // the render's: the preview's new line laid out
     AfterFont,      // the render's: a font chosen while the line was coloured taken
+    Shown,          // the render's: the preview given back its painting, the caret placed
     MemoCatchUp,    // the memo's view catching up after the render
 };
 

@@ -10,6 +10,8 @@ constexpr auto EventInterval = std::chrono::milliseconds(5);
 void ProcessEvents() { QCoreApplication::processEvents(); }
 } // namespace
 
+void ProcessEventsNow() { ProcessEvents(); }
+
 TThrottledPump QtEventPump()
 {
     return TThrottledPump(EventInterval, &ProcessEvents, &std::chrono::steady_clock::now, 256);

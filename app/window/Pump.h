@@ -10,3 +10,8 @@ TThrottledPump QtEventPump();
 // more apart: it reads the clock at every call, so that a sparse caller
 // never waits for a shared reading.
 TThrottledPump QtSliceEventPump();
+
+// The window's pending events at once, for a call between two long steps:
+// the interval would skip it when a pump ran just before, and what came
+// in between (a paint) would wait through the next step.
+void ProcessEventsNow();

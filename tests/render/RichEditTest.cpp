@@ -3,12 +3,28 @@
 #include "RenderTestSupport.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTextLayout>
 #include <QtTest>
 
 #include <climits>
 
 using namespace rt;
+
+namespace {
+
+// What the window of a widget shows on its screen.
+QImage Screen(QWidget& widget)
+{
+    return widget.windowHandle()
+        ->screen()
+        ->grabWindow(widget.winId())
+        .toImage()
+        .convertToFormat(widget.grab().toImage().format());
+}
+
+} // namespace
 
 class RichEditTest : public QObject {
     Q_OBJECT
@@ -281,6 +297,56 @@ private slots:
         }
         for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next())
             QVERIFY2(b.isVisible(), qPrintable(b.text()));
+    }
+
+    // A view of rows longer than one paint draws paints them one by one:
+    // the first paint leaves the background where the later rows go, and
+    // the window ends as one whole paint draws it; a scroll in between
+    // moves no row left unpainted.
+    void longRowsPaintOneByOne_data()
+    {
+        QTest::addColumn<bool>("scrolled");
+        QTest::newRow("left alone") << false;
+        QTest::newRow("scrolled in between") << true;
+    }
+
+    void longRowsPaintOneByOne()
+    {
+        QFETCH(bool, scrolled);
+        TRichEdit edit;
+        edit.resize(300, 120);
+        const std::u16string longRow(TRichEdit::PaintSliceUnits, u'w');
+        for (const UnicodeString& line : {UnicodeString(longRow), UnicodeString(longRow), UnicodeString(u"short")})
+            edit.LinesAdd(line);
+        for (int i = 0; i < 8; ++i)
+            edit.LinesAdd("more");
+        edit.SetColor(Qt::white);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        edit.verticalScrollBar()->setValue(0);
+        QTRY_COMPARE(Screen(edit), edit.grab().toImage());
+
+        // One paint: the first row, and the background below it.
+        edit.viewport()->repaint();
+        const QImage firstPaint = Screen(edit);
+        const QRect second = edit.document()
+                                 ->documentLayout()
+                                 ->blockBoundingRect(edit.document()->findBlockByNumber(1))
+                                 .toAlignedRect()
+                                 .translated(edit.viewport()->mapTo(&edit, QPoint()))
+                                 .intersected(edit.viewport()->geometry());
+        QVERIFY(!second.isEmpty());
+        const QColor background = firstPaint.pixelColor(second.topLeft());
+        for (int y = second.top(); y <= second.bottom(); ++y)
+            for (int x = second.left(); x <= second.right(); ++x)
+                if (firstPaint.pixelColor(x, y) != background)
+                    QFAIL(qPrintable(QString("drawn at %1, %2 in the first paint").arg(x).arg(y)));
+        QVERIFY(firstPaint != edit.grab().toImage());
+        if (scrolled) {
+            edit.horizontalScrollBar()->setValue(edit.horizontalScrollBar()->value() + 40);
+            edit.verticalScrollBar()->setValue(edit.verticalScrollBar()->value() + 7);
+        }
+        QTRY_COMPARE(Screen(edit), edit.grab().toImage());
     }
 
     void fontSizeAndStyle()
