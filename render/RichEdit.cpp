@@ -217,61 +217,81 @@ std::optional<std::pair<int, int>> TRichEdit::RowsIn(const QRect& rect) const
     return std::pair{first, last};
 }
 
+int TRichEdit::RowTop(int number) const
+{
+    const QTextBlock b = document()->findBlockByNumber(number);
+    return qFloor(document()->documentLayout()->blockBoundingRect(b).top()) - verticalScrollBar()->value();
+}
+
+int TRichEdit::SliceEnd(int first, int last, int top) const
+{
+    qint64 units = 0;
+    int end = first;
+    for (QTextBlock b = document()->findBlockByNumber(first); b.isValid() && b.blockNumber() <= last; b = b.next()) {
+        units += b.length();
+        if (units > PaintSliceUnits && b.blockNumber() > first)
+            break;
+        end = b.blockNumber();
+    }
+    // A paint that would leave its own top for later paints whole.
+    return end < last && RowTop(end + 1) <= top ? last : end;
+}
+
+namespace {
+
+// Blocks hidden for as long as it lives.
+class THiddenBlocks {
+public:
+    THiddenBlocks() = default;
+    THiddenBlocks(const THiddenBlocks&) = delete;
+    THiddenBlocks& operator=(const THiddenBlocks&) = delete;
+    ~THiddenBlocks()
+    {
+        for (QTextBlock& b : blocks_)
+            b.setVisible(true);
+    }
+    void Hide(QTextBlock b)
+    {
+        if (b.isValid() && b.isVisible()) {
+            b.setVisible(false);
+            blocks_.push_back(b);
+        }
+    }
+
+private:
+    std::vector<QTextBlock> blocks_;
+};
+
+} // namespace
+
 void TRichEdit::paintEvent(QPaintEvent* e)
 {
-    const std::optional<std::pair<int, int>> rows = RowsIn(e->rect());
+    const QRect r = e->rect();
+    const std::optional<std::pair<int, int>> rows = RowsIn(r);
     if (!rows || !OnScreen(*viewport())) {
         QTextEdit::paintEvent(e);
         return;
     }
-    QTextDocument& doc = *document();
     const auto [first, last] = *rows;
-    qint64 units = 0;
-    int now = first;
-    for (QTextBlock b = doc.findBlockByNumber(first); b.isValid() && b.blockNumber() <= last; b = b.next()) {
-        units += b.length();
-        if (units > PaintSliceUnits && b.blockNumber() > first)
-            break;
-        now = b.blockNumber();
+    const int end = SliceEnd(first, last, r.top());
+    // Measured while the rows show.
+    const int split = end < last ? RowTop(end + 1) : r.bottom() + 1;
+    {
+        // Qt draws every row that the paint's rect reaches or only touches
+        // (QTextDocumentLayoutPrivate::drawBlock): the rows beside it, which
+        // own none of its pixels, and those left for later are kept out of
+        // this paint alone. The flag is read as the rows are drawn and
+        // changes nothing else while the layout is done (RowsIn).
+        THiddenBlocks out;
+        if (first > rows_.FirstShown())
+            out.Hide(document()->findBlockByNumber(first - 1));
+        for (QTextBlock b = document()->findBlockByNumber(end + 1); b.isValid() && b.blockNumber() <= last + 1;
+             b = b.next())
+            out.Hide(b);
+        QTextEdit::paintEvent(e);
     }
-    // Qt draws every row that the paint's rect reaches or only touches
-    // (QTextDocumentLayoutPrivate::drawBlock): the rows beside it, which
-    // own none of its pixels, and those left for later are kept out of this
-    // paint alone. The flag is read as the rows are drawn and changes
-    // nothing else while the layout is done (RowsIn).
-    // Where the rows for later begin, measured while they show; a paint
-    // that would leave its own top for later paints whole.
-    int split = 0;
-    if (now < last) {
-        const QRectF next = doc.documentLayout()->blockBoundingRect(doc.findBlockByNumber(now + 1));
-        split = qFloor(next.top()) - verticalScrollBar()->value();
-        if (split <= e->rect().top())
-            now = last;
-    }
-    std::vector<QTextBlock> kept;
-    const auto keepOut = [&](QTextBlock b) {
-        if (b.isValid() && b.isVisible()) {
-            b.setVisible(false);
-            kept.push_back(b);
-        }
-    };
-    if (first > rows_.FirstShown())
-        keepOut(doc.findBlockByNumber(first - 1));
-    for (QTextBlock b = doc.findBlockByNumber(now + 1); b.isValid() && b.blockNumber() <= last + 1; b = b.next())
-        keepOut(b);
-    struct Shown {
-        std::vector<QTextBlock>& blocks;
-        ~Shown()
-        {
-            for (QTextBlock& b : blocks)
-                b.setVisible(true);
-        }
-    } shown{kept};
-    QTextEdit::paintEvent(e);
-    if (now < last) {
-        const QRect r = e->rect();
+    if (end < last)
         viewport()->update(r & QRect(r.left(), split, r.width(), r.bottom() + 1 - split));
-    }
 }
 
 int TRichEdit::TextLength() const

@@ -165,6 +165,11 @@ private:
     // coordinates, as block numbers [first, last]; empty when a line among
     // them is not laid out yet.
     std::optional<std::pair<int, int>> RowsIn(const QRect& rect) const;
+    // The view's y of a row's top.
+    int RowTop(int number) const;
+    // The last of the rows [first, last] that one paint from the view's
+    // y top draws.
+    int SliceEnd(int first, int last, int top) const;
     int Clamp(std::int64_t position) const;
     void MergeSelection(const QTextCharFormat& format);
     // The pixel size a line added now is coloured at.
